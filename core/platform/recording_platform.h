@@ -1,0 +1,55 @@
+// Test double of the platform: records messages and sounds, answers questions from a script.
+#pragma once
+
+#include <deque>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/platform/platform.h"
+
+namespace velmora {
+
+class RecordingPlatform : public Platform {
+ public:
+  std::vector<std::string> messages;
+  std::vector<std::string> questions;
+  std::deque<bool> answers;  // next answers of AskYesNo; No when empty
+  std::set<std::string> heldLocks;
+  std::vector<std::string> sounds;
+  int graphicsVersion = 9;
+  DisplayMode display{1024, 768, 32};
+  int dotsPerInch = 96;
+  bool canSwitchModes = false;
+  std::vector<DisplayMode> modes;
+  std::vector<DisplayMode> switchedTo;
+  int restoreCount = 0;
+  int terminateCount = 0;
+
+  void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+  bool AskYesNo(std::string_view, std::string_view question) override {
+    questions.emplace_back(question);
+    if (answers.empty()) return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  bool AcquireInstanceLock(std::string_view name) override { return heldLocks.emplace(name).second; }
+  int GraphicsVersion() override { return graphicsVersion; }
+  double ProcessorSpeedMHz() override { return 2000.0; }
+  DisplayMode CurrentDisplay() override { return display; }
+  int DisplayDotsPerInch() override { return dotsPerInch; }
+  bool CanSwitchDisplayModes() override { return canSwitchModes; }
+  std::optional<DisplayMode> DisplayModeAt(int index) override {
+    if (index < 0 || index >= static_cast<int>(modes.size())) return std::nullopt;
+    return modes[static_cast<std::size_t>(index)];
+  }
+  void SwitchDisplayMode(const DisplayMode& mode) override { switchedTo.push_back(mode); }
+  void RestoreDisplayMode() override { ++restoreCount; }
+  void PlaySound(std::string_view file, bool wait) override {
+    sounds.push_back(std::string(file) + (wait ? " (waited)" : ""));
+  }
+  void Terminate() override { ++terminateCount; }
+};
+
+}  // namespace velmora

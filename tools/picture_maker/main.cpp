@@ -1,0 +1,2 @@
+// Placeholder until this generator is written.
+int main() { return 0; }
