@@ -23,12 +23,15 @@ std::string_view TrimBothBlanks(std::string_view s) {
 
 bool IsBlankLine(std::string_view s) { return s.find_first_not_of(' ') == std::string_view::npos; }
 
-std::string ShapeToWidth(std::string_view line, int width) {
-  if (width <= 0) return {};
-  std::string shaped(line.substr(0, static_cast<std::size_t>(width)));
+std::size_t ShapedLength(std::size_t lineLength, int width) {
+  if (width <= 0) return 0;
   const std::size_t padding = width <= 1 ? 0 : static_cast<std::size_t>(std::min(width - 1, 80));
-  const std::size_t wanted = std::min(static_cast<std::size_t>(width), line.size() + padding);
-  shaped.resize(wanted, ' ');
+  return std::min(static_cast<std::size_t>(width), lineLength + padding);
+}
+
+std::string ShapeToWidth(std::string_view line, int width) {
+  std::string shaped(line.substr(0, ShapedLength(line.size(), width)));
+  shaped.resize(ShapedLength(line.size(), width), ' ');
   return shaped;
 }
 

@@ -19,6 +19,9 @@ std::string_view TrimBothBlanks(std::string_view s);
 // True when s is empty or holds blanks only.
 bool IsBlankLine(std::string_view s);
 
+// Length of a line of lineLength characters once shaped to width w (see ShapeToWidth).
+std::size_t ShapedLength(std::size_t lineLength, int width);
+
 // The line shaped to width w: its first w characters after padding with PadBlanks(w).
 // A non-empty line becomes exactly w characters (for w <= 81); an empty one w - 1 blanks.
 std::string ShapeToWidth(std::string_view line, int width);

@@ -1,0 +1,39 @@
+#include "core/data_file.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+namespace velmora {
+
+std::string NativePath(std::string_view name) {
+  std::string path(name);
+  if constexpr (std::filesystem::path::preferred_separator != '\\') std::ranges::replace(path, '\\', '/');
+  return path;
+}
+
+bool DataFileExists(std::string_view name) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(NativePath(name), error);
+}
+
+bool ReadWholeFile(std::string_view name, std::string& buffer) {
+  // Data files are only ever read, so every open asks for read access alone: a data folder
+  // on read-only media works as any other.
+  std::FILE* file = std::fopen(NativePath(name).c_str(), "rb");
+  if (file == nullptr) return false;
+  buffer.clear();
+  char chunk[1 << 16];
+  std::size_t got = 0;
+  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) buffer.append(chunk, got);
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  return !failed;
+}
+
+void NormaliseLineEnds(std::string& content) {
+  if (const auto ctrlZ = content.find('\x1A'); ctrlZ != std::string::npos) content.resize(ctrlZ);
+  std::erase(content, '\r');
+}
+
+}  // namespace velmora

@@ -1,0 +1,45 @@
+// Reading the data files: names relative to the data folder (backslash-separated as the data
+// writes them), Windows-1252 lines ending at LF, CR dropped, Ctrl-Z ending the file.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// The name as a path of this system: language folders are written "cas\textos".
+std::string NativePath(std::string_view name);
+
+bool DataFileExists(std::string_view name);
+
+// The whole file into buffer (reused between calls); false when it cannot be opened.
+bool ReadWholeFile(std::string_view name, std::string& buffer);
+
+// Cuts a file's content into its lines in place: everything from the first Ctrl-Z on is
+// dropped, and so is every CR (the CR of CR LF and a lone CR alike).
+void NormaliseLineEnds(std::string& content);
+
+// Calls visit(line) for each line of normalised content; stops early when visit returns false.
+// A last line without a line end counts; an empty file has no lines.
+template <typename Visit>
+void ForEachLine(std::string_view content, Visit&& visit) {
+  while (!content.empty()) {
+    const auto end = content.find('\n');
+    const std::string_view line = content.substr(0, end);
+    if (!visit(line)) return;
+    if (end == std::string_view::npos) return;
+    content.remove_prefix(end + 1);
+  }
+}
+
+// Reads the named file and visits its lines; false (nothing visited) when it cannot be opened.
+template <typename Visit>
+bool ForEachFileLine(std::string_view name, Visit&& visit) {
+  static thread_local std::string buffer;
+  if (!ReadWholeFile(name, buffer)) return false;
+  NormaliseLineEnds(buffer);
+  ForEachLine(buffer, visit);
+  return true;
+}
+
+}  // namespace velmora

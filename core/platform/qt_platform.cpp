@@ -1,0 +1,119 @@
+#include "core/platform/qt_platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+#include <fstream>
+
+#include "core/data_file.h"
+#include "core/qt_text.h"
+
+namespace velmora {
+namespace {
+
+// Message texts carry CR as their line break.
+QString MessageText(std::string_view text) { return ToQString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+
+// Length of a PCM wave file from its header, so waiting for it is bounded.
+int WaveMilliseconds(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return 0;
+  const QByteArray header = file.read(44);
+  if (header.size() < 44 || !header.startsWith("RIFF")) return 0;
+  const auto le32 = [&](int at) {
+    return static_cast<quint32>(static_cast<quint8>(header[at])) | static_cast<quint32>(static_cast<quint8>(header[at + 1])) << 8 |
+           static_cast<quint32>(static_cast<quint8>(header[at + 2])) << 16 |
+           static_cast<quint32>(static_cast<quint8>(header[at + 3])) << 24;
+  };
+  const quint32 bytesPerSecond = le32(28);
+  if (bytesPerSecond == 0) return 0;
+  return static_cast<int>((static_cast<quint64>(file.size()) - 44) * 1000 / bytesPerSecond);
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::ShowMessage(std::string_view text) {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velmora"), MessageText(text), QMessageBox::Ok);
+  box.exec();
+}
+
+bool QtPlatform::AskYesNo(std::string_view caption, std::string_view question) {
+  QMessageBox box(QMessageBox::Question, ToQString(caption), MessageText(question), QMessageBox::Yes | QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
+bool QtPlatform::AcquireInstanceLock(std::string_view name) {
+  const QString path = QDir(QDir::tempPath()).filePath(ToQString(name) + QStringLiteral(".lock"));
+  auto lock = std::make_unique<QLockFile>(path);
+  // Never stale by age: only a lock whose process has gone is taken over.
+  lock->setStaleLockTime(0);
+  if (!lock->tryLock(0)) return false;
+  instanceLock_ = std::move(lock);
+  return true;
+}
+
+int QtPlatform::GraphicsVersion() {
+  // The walk-through needs a real screen to draw on; without one it cannot run.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen != nullptr && screen->depth() >= 16 ? 9 : 0;
+}
+
+double QtPlatform::ProcessorSpeedMHz() {
+  std::ifstream cpuinfo("/proc/cpuinfo");
+  std::string line;
+  while (std::getline(cpuinfo, line)) {
+    if (line.rfind("cpu MHz", 0) != 0) continue;
+    if (const auto colon = line.find(':'); colon != std::string::npos) return std::stod(line.substr(colon + 1));
+  }
+  return 2000.0;  // a typical school desktop when the system does not say
+}
+
+DisplayMode QtPlatform::CurrentDisplay() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {};
+  return {screen->geometry().width(), screen->geometry().height(), screen->depth()};
+}
+
+int QtPlatform::DisplayDotsPerInch() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? qRound(screen->logicalDotsPerInch()) : 96;
+}
+
+void QtPlatform::PlaySound(std::string_view file, bool wait) {
+  const QString path = QFileInfo(QString::fromStdString(NativePath(file))).absoluteFilePath();
+  if (!QFileInfo::exists(path)) return;
+  auto found = sounds_.find(file);
+  if (found == sounds_.end()) {
+    auto effect = std::make_unique<QSoundEffect>();
+    effect->setSource(QUrl::fromLocalFile(path));
+    found = sounds_.emplace(std::string(file), std::move(effect)).first;
+  }
+  QSoundEffect& effect = *found->second;
+  if (effect.status() == QSoundEffect::Error) return;
+  effect.play();
+  if (!wait) return;
+  // The help panels are paced by the sound: wait for it, but never beyond its length.
+  const int length = WaveMilliseconds(path);
+  if (length <= 0) return;
+  QEventLoop loop;
+  QTimer::singleShot(length + 50, &loop, &QEventLoop::quit);
+  QObject::connect(&effect, &QSoundEffect::playingChanged, &loop, [&] {
+    if (!effect.isPlaying()) loop.quit();
+  });
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtPlatform::Terminate() { QCoreApplication::quit(); }
+
+}  // namespace velmora

@@ -1,0 +1,41 @@
+// The platform services on a Qt desktop.
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "core/platform/platform.h"
+
+class QSoundEffect;
+
+namespace velmora {
+
+class QtPlatform : public Platform {
+ public:
+  QtPlatform();
+  ~QtPlatform() override;
+
+  void ShowMessage(std::string_view text) override;
+  bool AskYesNo(std::string_view caption, std::string_view question) override;
+  bool AcquireInstanceLock(std::string_view name) override;
+  int GraphicsVersion() override;
+  double ProcessorSpeedMHz() override;
+  DisplayMode CurrentDisplay() override;
+  int DisplayDotsPerInch() override;
+  // Qt does not switch the modes of a desktop's display; the window scales instead.
+  bool CanSwitchDisplayModes() override { return false; }
+  std::optional<DisplayMode> DisplayModeAt(int) override { return std::nullopt; }
+  void SwitchDisplayMode(const DisplayMode&) override {}
+  void RestoreDisplayMode() override {}
+  void PlaySound(std::string_view file, bool wait) override;
+  void Terminate() override;
+
+ private:
+  std::unique_ptr<QLockFile> instanceLock_;
+  std::map<std::string, std::unique_ptr<QSoundEffect>, std::less<>> sounds_;
+};
+
+}  // namespace velmora

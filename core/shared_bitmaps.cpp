@@ -1,0 +1,49 @@
+#include "core/shared_bitmaps.h"
+
+#include <QImageReader>
+#include <memory>
+
+#include "core/common.h"
+#include "core/data_file.h"
+
+namespace velmora {
+namespace {
+std::unique_ptr<SharedBitmaps> bitmaps;
+}
+
+SharedBitmaps& Bitmaps() {
+  if (!bitmaps) bitmaps = std::make_unique<SharedBitmaps>();
+  return *bitmaps;
+}
+
+QImage LoadDataPicture(std::string_view name) {
+  QImageReader reader(QString::fromStdString(NativePath(name)));
+  reader.setDecideFormatFromContent(true);
+  return reader.read();
+}
+
+void LoadSharedBitmaps() {
+  SharedBitmaps& b = Bitmaps();
+  struct Source {
+    QImage SharedBitmaps::*bitmap;
+    std::string_view file;
+    bool isMap;
+  };
+  static constexpr Source kSources[] = {
+      {&SharedBitmaps::BmpGirl, "chica.bmp", false},  {&SharedBitmaps::BmpPart, "parte", false},
+      {&SharedBitmaps::BmpHeli, "heli.bmp", false},   {&SharedBitmaps::BmpMap, "mapa", true},
+      {&SharedBitmaps::BmpMapC, "mapac", true},       {&SharedBitmaps::BmpMapM, "mapam", true},
+      {&SharedBitmaps::BmpFloor, "suelo", false},     {&SharedBitmaps::BmpFrameRight, "marcod", false},
+      {&SharedBitmaps::BmpFrameLeft, "marcoi", false}, {&SharedBitmaps::BmpFrameTop, "marcoar", false},
+  };
+  for (const Source& source : kSources) {
+    b.*source.bitmap = LoadDataPicture(source.file);
+    if (!(b.*source.bitmap).isNull()) continue;
+    if (source.isMap) ShowMessage("Faltan ficheros");
+    StartAborted = true;
+  }
+}
+
+void ReleaseSharedBitmaps() { bitmaps.reset(); }
+
+}  // namespace velmora

@@ -1,0 +1,56 @@
+#include "core/splash.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QScreen>
+
+#include "core/common.h"
+#include "core/qt_text.h"
+#include "core/shared_bitmaps.h"
+
+namespace velmora {
+
+TBienvenida::TBienvenida()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint) {
+  setWindowTitle(QStringLiteral("Velmora"));
+  setFixedSize(354, 154);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, ToQColor(ColourPeach));
+  setPalette(colours);
+  setAutoFillBackground(true);
+
+  Image1 = new QLabel(this);
+  const QImage& girl = Bitmaps().BmpGirl;
+  Image1->setPixmap(QPixmap::fromImage(girl));
+  Image1->setGeometry(0, 16, girl.width(), girl.height());
+
+  Label1 = new QLabel(ToQString("Velmora ") + ToQString(kSchoolYear), this);
+  Label1->setGeometry(80, -10, 233, 122);
+  Label1->setAlignment(Qt::AlignCenter);
+  Label1->setWordWrap(true);
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(48);
+  font.setBold(true);
+  Label1->setFont(font);
+  QPalette labelColours = Label1->palette();
+  labelColours.setColor(QPalette::WindowText, ToQColor(ColourMaroon));
+  Label1->setPalette(labelColours);
+
+  ProgressBar1 = new QProgressBar(this);
+  ProgressBar1->setGeometry(96, 120, 193, 17);
+  ProgressBar1->setRange(0, 100);
+  ProgressBar1->setTextVisible(false);
+  ProgressBar1->setValue(5);
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->geometry().center() - rect().center());
+}
+
+void TBienvenida::SetProgress(int position) {
+  ProgressBar1->setValue(position);
+  ProgressBar1->repaint();
+}
+
+}  // namespace velmora
