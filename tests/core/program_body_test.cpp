@@ -1,0 +1,130 @@
+#include "core/program_body.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QHostInfo>
+#include <QLabel>
+#include <QProgressBar>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "core/common.h"
+#include "core/platform/qt_platform.h"
+#include "core/platform/recording_platform.h"
+#include "core/screen_registry.h"
+#include "core/shared_bitmaps.h"
+#include "core/splash.h"
+#include "core/startup.h"
+
+namespace velmora {
+namespace {
+
+class ProgramBodyTest : public ::testing::Test {
+ protected:
+  ProgramBodyTest() {
+    SetCurrentPlatform(&platform);
+    ResetCommonState();
+    AllocateSharedTables();
+    SetPalette();
+  }
+  ~ProgramBodyTest() override {
+    ClearScreenRegistry();
+    ReleaseSharedTables();
+    SetCurrentPlatform(nullptr);
+  }
+  // A screen that records its creation; the first one made becomes the main form.
+  void Register(std::string_view name, bool fails = false) {
+    RegisterScreen(name, [this, name = std::string(name), fails] {
+      created.push_back(name);
+      if (fails) StartAborted = true;
+      screens.push_back(std::make_unique<QWidget>());
+      return screens.back().get();
+    });
+  }
+  RecordingPlatform platform;
+  std::vector<std::string> created;
+  std::vector<std::unique_ptr<QWidget>> screens;
+};
+
+TEST_F(ProgramBodyTest, ASecondInstanceIsRefusedBeforeAnyWindow) {
+  platform.heldLocks.insert(std::string(kInstanceLockName));
+  Register("Tform0");
+  const ProgramBody body = StartProgramBody();
+  EXPECT_EQ(body.exitCode, 0);
+  EXPECT_EQ(body.splash, nullptr);
+  EXPECT_TRUE(created.empty());
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0], "\xA1\xA1 El Velmora ya est\xE1 funcionando !!\r Mira en la barra de tareas...");
+}
+
+TEST_F(ProgramBodyTest, AnAbortedPreparationCreatesNothing) {
+  StartAborted = true;
+  Register("Tform0");
+  const ProgramBody body = StartProgramBody();
+  EXPECT_EQ(body.exitCode, 1);
+  EXPECT_EQ(body.splash, nullptr);
+  EXPECT_TRUE(created.empty());
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(ProgramBodyTest, TheSplashAsDrawnAndStayingWithoutAMainMenu) {
+  const ProgramBody body = StartProgramBody();
+  EXPECT_FALSE(body.exitCode);
+  ASSERT_NE(body.splash, nullptr);
+  EXPECT_TRUE(body.splash->isVisible());
+  EXPECT_EQ(body.splash->size(), QSize(354, 154));
+  EXPECT_EQ(body.splash->windowTitle(), "Velmora");
+  EXPECT_EQ(body.splash->Label1->text(), "Velmora 2015/16");
+  EXPECT_EQ(body.splash->Label1->font().pixelSize(), 48);
+  EXPECT_EQ(body.splash->ProgressBar1->geometry(), QRect(96, 120, 193, 17));
+  EXPECT_EQ(body.splash->ProgressBar1->value(), 100);
+  EXPECT_EQ(body.mainForm, nullptr);
+}
+
+TEST_F(ProgramBodyTest, ScreensAreCreatedInTheFixedOrder) {
+  for (const char* name : {"TFlomce", "TForm3", "TForm1", "Tform0", "Tform9", "TForm4", "TForm2"}) Register(name);
+  AnimationOn = false;
+  ProgramBody body = StartProgramBody();
+  EXPECT_EQ(created, (std::vector<std::string>{"Tform0", "TForm1", "TForm2", "TForm3", "TForm4", "TFlomce"}));
+  EXPECT_EQ(body.mainForm, screens[0].get());
+  EXPECT_TRUE(body.mainForm->isVisible());
+
+  created.clear();
+  platform.heldLocks.clear();
+  AnimationOn = true;
+  body = StartProgramBody();
+  EXPECT_EQ(created.front(), "Tform9");  // the walk-through comes first and is the main form
+}
+
+TEST_F(ProgramBodyTest, AFailedCreationStopsAtTheNextCheck) {
+  Register("Tform0");
+  Register("TForm1", true);
+  Register("TForm8");
+  Register("TFormCon");
+  const ProgramBody body = StartProgramBody();
+  EXPECT_EQ(body.exitCode, 1);
+  EXPECT_EQ(created, (std::vector<std::string>{"Tform0", "TForm1", "TForm8"}));
+}
+
+TEST(QtPlatformLock, HeldForTheProcessAndNotBlockedByACrashedRun) {
+  const std::string name = "velmora-lock-test-" + std::to_string(QCoreApplication::applicationPid());
+  const QString path = QDir(QDir::tempPath()).filePath(QString::fromStdString(name) + ".lock");
+  {
+    QtPlatform first;
+    ASSERT_TRUE(first.AcquireInstanceLock(name));
+    QtPlatform second;
+    EXPECT_FALSE(second.AcquireInstanceLock(name));
+  }
+  // A lock file left by a process that no longer runs.
+  {
+    std::ofstream stale(path.toStdString());
+    stale << "2147483000\nvelmora\n" << QHostInfo::localHostName().toStdString() << "\n";
+  }
+  QtPlatform third;
+  EXPECT_TRUE(third.AcquireInstanceLock(name));
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,279 @@
+#include "core/startup.h"
+
+#include <gtest/gtest.h>
+
+#include "core/common.h"
+#include "core/shared_bitmaps.h"
+#include "core/text_table.h"
+#include "tests/support/sample_folder.h"
+
+namespace velmora {
+namespace {
+
+using testing::SettingsRecord;
+
+class StartUp : public ::testing::Test {
+ protected:
+  StartUp() {
+    SetCurrentPlatform(&platform);
+    ResetCommonState();
+  }
+  ~StartUp() override {
+    ReleaseSharedTables();
+    ReleaseSharedBitmaps();
+    SetCurrentPlatform(nullptr);
+  }
+  // Each run starts where the program starts: in the folder that holds the data folder.
+  void Run(const std::vector<std::string>& parameters = {}) {
+    std::filesystem::current_path(fixture.path());
+    RunStageA(parameters, "/nonexistent");
+  }
+
+  RecordingPlatform platform;
+  testing::FixtureFolder fixture;
+  testing::SampleFolder data{fixture};
+};
+
+const std::string kNoFolder =
+    "El programa no funcionar\xE1 correctamente. Falta la carpeta velmora15_16 con los archivos necesrios.";
+const std::string kNoSettings = "El programa no funcionar\xE1 correctamente. Faltan ficheros. Vuelva a instalarlo.";
+
+TEST_F(StartUp, ACompleteFolderStartsWithTheCentreSettings) {
+  Run();
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_FALSE(StartAborted);
+  EXPECT_EQ(std::filesystem::current_path(), fixture.path() / "velmora15_16");
+  EXPECT_EQ(CentreName, "IES Las Encinas");
+  EXPECT_TRUE(AnimationOn);
+  EXPECT_EQ(LanguageFolder, "cas\\");
+  EXPECT_FALSE(NonCastilian);
+  EXPECT_EQ(TextLine(338), "cas 338");
+  EXPECT_EQ(DirectXVersion, 9);
+  EXPECT_EQ(Tabs().Maps.HitMap[1][1], 4);
+  EXPECT_EQ(Tabs().CountInformaL, 2);
+  EXPECT_EQ(Tabs().TabInformaL[0].size(), 60u);
+  EXPECT_EQ(Tabs().CountMateriasL, 1);
+  EXPECT_EQ(Bitmaps().BmpMapC.height(), 220);
+  EXPECT_EQ(RegionAnchor[13].x, 114);
+  EXPECT_EQ(RegionAnchor[19].y, 174);
+  EXPECT_EQ(ColourPeach, RGB(249, 209, 183));
+  EXPECT_EQ(ColourNavy, 0x800000u);
+  EXPECT_EQ(MapLabelWidth, 115);
+  EXPECT_TRUE(CentreScreens);
+}
+
+TEST_F(StartUp, TheDataFolderBesideTheExecutableIsTheFallBack) {
+  std::filesystem::create_directories(fixture.path() / "elsewhere");
+  std::filesystem::current_path(fixture.path() / "elsewhere");
+  RunStageA({}, fixture.path());
+  EXPECT_FALSE(StartAborted);
+  EXPECT_EQ(std::filesystem::current_path(), fixture.path() / "velmora15_16");
+}
+
+TEST_F(StartUp, NoDataFolderStopsWithItsMessage) {
+  std::filesystem::remove_all(fixture.path() / "velmora15_16");
+  Run();
+  EXPECT_EQ(platform.messages, std::vector<std::string>{kNoFolder});
+  EXPECT_TRUE(StartAborted);
+}
+
+TEST_F(StartUp, NoSettingsStopsAfterTheCommandLine) {
+  data.Remove("clave16");
+  Run({"X", "N", "2"});
+  EXPECT_EQ(platform.messages, std::vector<std::string>{kNoSettings});
+  EXPECT_TRUE(StartAborted);
+  EXPECT_EQ(LanguageFolder, "galego\\");  // the command line was still read
+  data.Write("clave16", std::string(40, 'x'));  // a record cut short is no settings either
+  platform.messages.clear();
+  ResetCommonState();
+  Run();
+  EXPECT_EQ(platform.messages, std::vector<std::string>{kNoSettings});
+}
+
+TEST_F(StartUp, SettingsRecordFields) {
+  SettingsRecord settings;
+  settings.name = std::string(60, 'n');  // a length byte above 50 reads 50 characters
+  settings.animation = 0;
+  settings.language = 2;
+  std::string record = settings.Bytes();
+  record[0] = 60;
+  data.Write("clave16", record.substr(0, 86));
+  data.WriteLanguage("galego");
+  Run();
+  EXPECT_EQ(CentreName, std::string(50, 'n'));
+  EXPECT_FALSE(AnimationOn);
+  EXPECT_EQ(LanguageFolder, "galego\\");
+  EXPECT_TRUE(NonCastilian);
+  EXPECT_EQ(TextLine(82), "galego 82");
+}
+
+TEST_F(StartUp, AnUnknownLanguageIndexFindsNoTexts) {
+  SettingsRecord settings;
+  settings.language = 9;
+  data.Write("clave16", settings.Bytes());
+  Run();
+  EXPECT_EQ(LanguageFolder, "");
+  EXPECT_EQ(platform.messages, std::vector<std::string>{"Faltan ficheros (textos). Vuelva a instalar el programa"});
+  EXPECT_TRUE(StartAborted);
+}
+
+TEST_F(StartUp, CommandLineParameters) {
+  struct Case {
+    std::vector<std::string> parameters;
+    bool animation;
+    std::string folder;
+    bool nonCastilian;
+  };
+  const Case cases[] = {
+      {{}, true, "cas\\", false},
+      {{"", "N", "1"}, true, "cas\\", false},  // no first parameter: the others are ignored
+      {{"X", "N", "1"}, false, "catVal\\", true},
+      {{"X", "s"}, true, "cas\\", false},  // lower case is no switch
+      {{"X", "S", "3"}, true, "euskera\\", true},
+      {{"X", "N", "0"}, false, "cas\\", false},
+      {{"X", "N"}, false, "cas\\", false},
+      {{"X", "N", "x"}, false, "cas\\", false},
+      {{"X", "N", "7"}, false, "cas\\", false},
+      {{"X", "N", "01"}, false, "cas\\", false},
+  };
+  for (const Case& c : cases) {
+    ResetCommonState();
+    AnimationOn = true;
+    LanguageFolder = "cas\\";
+    ApplyCommandLine(c.parameters);
+    const std::string label = c.parameters.empty() ? "none" : c.parameters[0] + "," + (c.parameters.size() > 1 ? c.parameters[1] : "");
+    EXPECT_EQ(AnimationOn, c.animation) << label;
+    EXPECT_EQ(LanguageFolder, c.folder) << label;
+    EXPECT_EQ(NonCastilian, c.nonCastilian) << label;
+  }
+}
+
+TEST_F(StartUp, TheCommandLineChoosesTheLanguageFolderRead) {
+  data.WriteLanguage("euskera");
+  Run({"X", "N", "3"});
+  EXPECT_FALSE(StartAborted);
+  EXPECT_EQ(TextLine(13), "euskera 13");
+  EXPECT_FALSE(AnimationOn);
+}
+
+TEST_F(StartUp, AnimationNeedsBothArchivesAndTheGraphics) {
+  data.Remove("romanico.DXG");
+  Run({"X", "S"});
+  EXPECT_FALSE(AnimationOn);
+  EXPECT_FALSE(StartAborted);
+  EXPECT_TRUE(platform.messages.empty());
+
+  data.Write("romanico.DXG", "archive");
+  platform.graphicsVersion = 6;
+  ResetCommonState();
+  Run();
+  EXPECT_FALSE(AnimationOn);
+  platform.graphicsVersion = 0;
+  ResetCommonState();
+  Run();
+  EXPECT_EQ(DirectXVersion, 0);
+  EXPECT_FALSE(AnimationOn);
+}
+
+TEST_F(StartUp, MissingTextsStopBeforeThePictures) {
+  data.Remove("cas/textos");
+  data.Remove("mapa");
+  Run();
+  EXPECT_EQ(platform.messages, std::vector<std::string>{"Faltan ficheros (cas\\textos). Vuelva a instalar el programa"});
+  EXPECT_TRUE(StartAborted);
+}
+
+TEST_F(StartUp, AMissingPictureAbortsSilentlyButAMissingMapSaysSo) {
+  data.Remove("heli.bmp");
+  Run();
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_TRUE(StartAborted);
+  EXPECT_EQ(Tabs().CountInformaL, 2);  // the rest of the preparation still runs
+}
+
+TEST_F(StartUp, EachMissingMapAndPuntos3AreReportedInTurn) {
+  data.Remove("mapa");
+  data.Remove("mapam");
+  data.Remove("puntos3");
+  Run();
+  EXPECT_EQ(platform.messages, (std::vector<std::string>{"Faltan ficheros", "Faltan ficheros", "Faltan ficheros"}));
+  EXPECT_TRUE(StartAborted);
+  EXPECT_EQ(Tabs().CountInformaL, 0);  // a missing puntos3 ends the preparation
+}
+
+TEST_F(StartUp, MissingStartUpTextFilesAreReported) {
+  data.Remove("cas/materias_l");
+  Run();
+  EXPECT_EQ(platform.messages, std::vector<std::string>{"Faltan ficheros (cas\\materias_l). Vuelva a instalar el programa"});
+  EXPECT_TRUE(StartAborted);
+}
+
+class DisplayOffer : public StartUp {
+ protected:
+  DisplayOffer() {
+    Run();
+    platform.canSwitchModes = true;
+    platform.modes = {{800, 600, 16}, {1024, 768, 8}, {1024, 768, 16}};
+  }
+};
+
+TEST_F(DisplayOffer, IsNotMadeWhereModesCannotBeSwitched) {
+  platform.canSwitchModes = false;
+  platform.display = {640, 480, 8};
+  OfferDisplayMode(1);
+  EXPECT_TRUE(platform.questions.empty());
+}
+
+TEST_F(DisplayOffer, MenuAsksOnlyOnASmallLowColourDisplay) {
+  platform.display = {1024, 600, 32};
+  OfferDisplayMode(0);
+  platform.display = {1280, 1024, 8};
+  OfferDisplayMode(0);
+  EXPECT_TRUE(platform.questions.empty());
+  platform.display = {800, 600, 8};
+  platform.answers = {true};
+  OfferDisplayMode(0);
+  EXPECT_EQ(platform.questions, std::vector<std::string>{"cas 253 cas 254"});
+  ASSERT_EQ(platform.switchedTo.size(), 1u);
+  EXPECT_EQ(platform.switchedTo[0].width, 1024);
+  EXPECT_EQ(platform.switchedTo[0].bitsPerPixel, 16);
+  EXPECT_TRUE(DisplayChanged);
+}
+
+TEST_F(DisplayOffer, WalkThroughAsksUnlessExactly1024By768InColour) {
+  platform.display = {1024, 768, 16};
+  OfferDisplayMode(1);
+  EXPECT_TRUE(platform.questions.empty());
+  platform.display = {1920, 1080, 32};
+  platform.answers = {true};
+  OfferDisplayMode(1);
+  ASSERT_EQ(platform.switchedTo.size(), 1u);
+  EXPECT_EQ(platform.switchedTo[0].bitsPerPixel, 32);  // the depth only ever goes up
+  platform.answers = {false};
+  DisplayChanged = false;
+  OfferDisplayMode(1);
+  EXPECT_EQ(platform.switchedTo.size(), 1u);
+  EXPECT_FALSE(DisplayChanged);
+}
+
+TEST_F(DisplayOffer, NoMatchingModeChangesNothing) {
+  platform.modes = {{800, 600, 16}, {1024, 768, 32}};
+  platform.display = {1920, 1080, 32};
+  platform.answers = {true};
+  OfferDisplayMode(1);
+  EXPECT_TRUE(platform.switchedTo.empty());
+  EXPECT_FALSE(DisplayChanged);
+}
+
+TEST_F(StartUp, ExitRestoresTheDisplayAndReleasesTheState) {
+  Run();
+  DisplayChanged = true;
+  ExitProgram();
+  EXPECT_EQ(platform.restoreCount, 1);
+  EXPECT_EQ(platform.terminateCount, 1);
+  EXPECT_TRUE(StartAborted);
+  EXPECT_FALSE(SharedTablesAllocated());
+}
+
+}  // namespace
+}  // namespace velmora
