@@ -150,7 +150,7 @@ void drawShelfOfBooks(QPainter& p, qreal x0, qreal x1, qreal base, int pattern)
     while (true) {
         const int w = widths[std::size_t(i % 9)];
         const int h = heights[std::size_t((i + pattern) % 9)];
-        if (x + w > x1 - 12) {
+        if (x + w > x1 - 14) {
             break;
         }
         drawBook(p, QRectF(x, base - h, w, h), kBright[std::size_t((i * 3 + pattern) % 7)]);
@@ -239,12 +239,17 @@ QImage drawSign(const QImage& corridor)
 {
     Sketch s(kSignSize.width(), kSignSize.height());
     QPainter& p = s.painter();
-    // Post down to the floor band behind.
-    p.setPen(inkPen(1.0));
-    p.setBrush(kWoodDark);
-    p.drawRect(QRectF(43, 40, 9, 17));
-    p.setBrush(kWood);
-    p.drawRect(QRectF(46, 40, 3, 17));
+    // Soft shadow on the wall behind the board.
+    QPainterPath shadow;
+    shadow.moveTo(6, 6);
+    shadow.lineTo(84, 6);
+    shadow.lineTo(96.5, 26);
+    shadow.lineTo(84, 46);
+    shadow.lineTo(6, 46);
+    shadow.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 40, 30, 60));
+    p.drawPath(shadow);
 
     // Arrow-shaped board pointing the way out; the caption is laid over it
     // at (13, 5) 73x34, so that area stays plain.
@@ -268,6 +273,11 @@ QImage drawSign(const QImage& corridor)
     p.setPen(inkPen(1.0, QColor(206, 240, 212)));
     p.setBrush(Qt::NoBrush);
     p.drawPath(inner);
+    // Two screws hold it to the wall.
+    p.setPen(inkPen(0.7));
+    p.setBrush(QColor(214, 220, 226));
+    p.drawEllipse(QPointF(9.5, 23), 1.6, 1.6);
+    p.drawEllipse(QPointF(87, 23), 1.6, 1.6);
     return s.over(cut(corridor, kSignAt, kSignSize));
 }
 
@@ -329,7 +339,7 @@ QImage drawNoticeBoard(const QImage& corridor)
     Sketch s(size.width(), size.height());
     QPainter& p = s.painter();
     drawShadow(p, QRectF(8, 119, 96, 8));
-    drawShadow(p, QRectF(106, 119, 40, 8));
+    drawShadow(p, QRectF(104, 119, 40, 8));
 
     // Board on two legs.
     p.setPen(inkPen(1.1));
@@ -346,24 +356,24 @@ QImage drawNoticeBoard(const QImage& corridor)
     drawNote(p, QRectF(57, 47, 35, 21), -3, QColor(196, 232, 186), kBright[0], 3);
 
     // A plant in a pot beside it.
-    const QPointF stem(127, 97);
+    const QPointF stem(125, 97);
     drawLeaf(p, stem, -62, 30, 7, QColor(84, 160, 88));
-    drawLeaf(p, stem, 58, 30, 7, QColor(84, 160, 88));
+    drawLeaf(p, stem, 54, 28, 7, QColor(84, 160, 88));
     drawLeaf(p, stem, -34, 44, 8, QColor(104, 180, 100));
     drawLeaf(p, stem, 30, 42, 8, QColor(104, 180, 100));
     drawLeaf(p, stem, -8, 54, 8, QColor(118, 192, 110));
     drawLeaf(p, stem, 12, 50, 7, QColor(92, 170, 96));
     QPainterPath pot;
-    pot.moveTo(113, 100);
-    pot.lineTo(141, 100);
-    pot.lineTo(137, 124);
-    pot.lineTo(117, 124);
+    pot.moveTo(111, 100);
+    pot.lineTo(139, 100);
+    pot.lineTo(135, 124);
+    pot.lineTo(115, 124);
     pot.closeSubpath();
     p.setPen(inkPen(1.1));
     p.setBrush(QColor(214, 112, 72));
     p.drawPath(pot);
     p.setBrush(QColor(232, 134, 92));
-    p.drawRoundedRect(QRectF(110, 95, 34, 7), 2, 2);
+    p.drawRoundedRect(QRectF(108, 95, 34, 7), 2, 2);
     return s.over(cut(corridor, kRightCornerAt, size));
 }
 

@@ -16,8 +16,9 @@ inline constexpr int kTileWidth = 174;
 inline constexpr int kTileHeight = 305;
 
 // Where the door sits inside one tile. The opening door the menu animates is
-// 56 px wide at label left + 4 and ends at y = 130..298 in the upper row.
-inline constexpr QRect kDoorLeaf(58, 122, 66, 170);   // the leaf, frame excluded
+// 56 px wide at label left + 4 (53..122 into a column) and ends at y = 130..298
+// in the upper row.
+inline constexpr QRect kDoorLeaf(52, 122, 72, 170);   // the leaf, frame excluded
 inline constexpr int kFloorTop = 292;                 // skirting and floor below it
 
 // Pictures that sit on the corridor; they carry the corridor behind them so

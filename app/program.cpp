@@ -1,0 +1,35 @@
+#include "app/program.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <string>
+#include <vector>
+
+#include "app/program_screens.h"
+#include "core/platform/qt_platform.h"
+#include "core/program_body.h"
+#include "core/qt_text.h"
+#include "core/startup.h"
+
+namespace velmora {
+
+int RunVelmora(bool quitWhenLoopStarts) {
+  QtPlatform platform;
+  SetCurrentPlatform(&platform);
+
+  std::vector<std::string> parameters;
+  const QStringList arguments = QCoreApplication::arguments();
+  for (qsizetype i = 1; i < arguments.size(); ++i) parameters.push_back(FromQString(arguments[i]));
+  RunStageA(parameters, QCoreApplication::applicationDirPath().toStdString());
+
+  RegisterProgramScreens();
+  ProgramBody body = StartProgramBody();
+  if (body.exitCode) return *body.exitCode;
+  if (quitWhenLoopStarts) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+  const int exitCode = QApplication::exec();
+  body = {};
+  SetCurrentPlatform(nullptr);
+  return exitCode;
+}
+
+}  // namespace velmora
