@@ -3,8 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string_view>
+
+#include "core/printing/print_canvas.h"
+
+class QDialog;
 
 namespace velmora {
 
@@ -42,6 +47,15 @@ class Platform {
   // Plays a wave file of the data folder; when wait is set, returns once it has finished.
   // Silent, without a message, when there is no sound output or the file cannot be played.
   virtual void PlaySound(std::string_view file, bool wait) = 0;
+
+  // Shows the print dialog: the chosen printer's canvas, or null when the user cancels.
+  virtual std::unique_ptr<PrintCanvas> ChoosePrinter() = 0;
+
+  // Hands a web address or an absolute document path to the desktop; returns at once.
+  virtual void OpenWithDesktop(std::string_view target) = 0;
+
+  // Runs one of the program's modal dialogs and returns its result code.
+  virtual int RunModal(QDialog& dialog) = 0;
 
   // Ends the message loop (or marks the program as ended when none runs).
   virtual void Terminate() = 0;

@@ -1,6 +1,8 @@
 #include "core/platform/qt_platform.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -113,6 +115,16 @@ void QtPlatform::PlaySound(std::string_view file, bool wait) {
   });
   loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
+
+std::unique_ptr<PrintCanvas> QtPlatform::ChoosePrinter() { return nullptr; }
+
+void QtPlatform::OpenWithDesktop(std::string_view target) {
+  const QString text = ToQString(target);
+  const QUrl url = text.startsWith(QLatin1String("http")) ? QUrl(text, QUrl::StrictMode) : QUrl::fromLocalFile(text);
+  QDesktopServices::openUrl(url);
+}
+
+int QtPlatform::RunModal(QDialog& dialog) { return dialog.exec(); }
 
 void QtPlatform::Terminate() { QCoreApplication::quit(); }
 

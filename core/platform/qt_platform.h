@@ -31,6 +31,9 @@ class QtPlatform : public Platform {
   void SwitchDisplayMode(const DisplayMode&) override {}
   void RestoreDisplayMode() override {}
   void PlaySound(std::string_view file, bool wait) override;
+  std::unique_ptr<PrintCanvas> ChoosePrinter() override;
+  void OpenWithDesktop(std::string_view target) override;
+  int RunModal(QDialog& dialog) override;
   void Terminate() override;
 
  private:

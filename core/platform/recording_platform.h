@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -25,6 +26,12 @@ class RecordingPlatform : public Platform {
   std::vector<DisplayMode> switchedTo;
   int restoreCount = 0;
   int terminateCount = 0;
+  // The printer the print dialog "chooses"; none (a cancelled dialog) when unset.
+  std::function<std::unique_ptr<PrintCanvas>()> printerChoice;
+  std::vector<std::string> opened;
+  // Answers a modal dialog (it may fill the dialog's controls first); 0 when unset.
+  std::function<int(QDialog&)> modalAnswer;
+  int modalCount = 0;
 
   void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
   bool AskYesNo(std::string_view, std::string_view question) override {
@@ -48,6 +55,12 @@ class RecordingPlatform : public Platform {
   void RestoreDisplayMode() override { ++restoreCount; }
   void PlaySound(std::string_view file, bool wait) override {
     sounds.push_back(std::string(file) + (wait ? " (waited)" : ""));
+  }
+  std::unique_ptr<PrintCanvas> ChoosePrinter() override { return printerChoice ? printerChoice() : nullptr; }
+  void OpenWithDesktop(std::string_view target) override { opened.emplace_back(target); }
+  int RunModal(QDialog& dialog) override {
+    ++modalCount;
+    return modalAnswer ? modalAnswer(dialog) : 0;
   }
   void Terminate() override { ++terminateCount; }
 };
