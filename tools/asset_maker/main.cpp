@@ -1,0 +1,2 @@
+// Placeholder until the picture lists are drawn.
+int main() { return 0; }
