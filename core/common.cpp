@@ -58,6 +58,7 @@ void ResetCommonState() {
   DirectXVersion = -1;
   DisplayChanged = false;
   FileModeReadOnly = false;
+  DataFolderPath.clear();
   MapRegion = 1;
   MapLabelWidth = 115;
   HelpStep = HelpStep2 = 0;

@@ -24,6 +24,7 @@ inline bool CentreScreens = true;
 inline int DirectXVersion = -1;  // the 2D drawing version the walk-through needs
 inline bool DisplayChanged = false;
 inline bool FileModeReadOnly = false;  // the data folder could not be opened for writing
+inline std::string DataFolderPath;     // absolute, once the data folder has been entered
 inline int MapRegion = 1;
 inline int MapLabelWidth = 115;
 inline int HelpStep = 0;

@@ -43,7 +43,9 @@ bool EnterDataFolder(const std::filesystem::path& executableFolder) {
   for (const auto& folder : {std::filesystem::path(kDataFolderName), executableFolder / kDataFolderName}) {
     if (!std::filesystem::is_directory(folder, error)) continue;
     std::filesystem::current_path(folder, error);
-    if (!error) return true;
+    if (error) continue;
+    DataFolderPath = std::filesystem::current_path().string();
+    return true;
   }
   return false;
 }

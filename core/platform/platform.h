@@ -51,7 +51,8 @@ class Platform {
   // Shows the print dialog: the chosen printer's canvas, or null when the user cancels.
   virtual std::unique_ptr<PrintCanvas> ChoosePrinter() = 0;
 
-  // Hands a web address or an absolute document path to the desktop; returns at once.
+  // Hands a web address (Windows-1252) or an absolute document path (UTF-8) to the desktop;
+  // returns at once.
   virtual void OpenWithDesktop(std::string_view target) = 0;
 
   // Runs one of the program's modal dialogs and returns its result code.

@@ -119,8 +119,9 @@ void QtPlatform::PlaySound(std::string_view file, bool wait) {
 std::unique_ptr<PrintCanvas> QtPlatform::ChoosePrinter() { return nullptr; }
 
 void QtPlatform::OpenWithDesktop(std::string_view target) {
-  const QString text = ToQString(target);
-  const QUrl url = text.startsWith(QLatin1String("http")) ? QUrl(text, QUrl::StrictMode) : QUrl::fromLocalFile(text);
+  const bool web = target.starts_with("http");
+  const QUrl url = web ? QUrl(ToQString(target), QUrl::StrictMode)
+                       : QUrl::fromLocalFile(QString::fromUtf8(target.data(), static_cast<qsizetype>(target.size())));
   QDesktopServices::openUrl(url);
 }
 

@@ -1,0 +1,90 @@
+#include "core/yes_no_dialog.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "core/common.h"
+#include "core/platform/platform.h"
+#include "core/qt_text.h"
+#include "core/text_helpers.h"
+#include "core/text_table.h"
+
+namespace velmora {
+
+TForm4::TForm4() {
+  setWindowTitle(ToQString(CentreName));
+  setFixedSize(382, 144);
+  setModal(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, ToQColor(ColourIvory));
+  setPalette(colours);
+  setAutoFillBackground(true);
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(15);
+  font.setBold(true);
+  setFont(font);
+
+  LabelNombre = new QLabel(this);
+  LabelNombre->move(40, 24);
+  LabelNombre2 = new QLabel(this);
+  LabelNombre2->move(40, 56);
+  EditNombre = new QLineEdit(this);
+  EditNombre->setGeometry(40, 56, 213, 25);
+  EditNombre->setMaxLength(kNameCapacity);
+  ShadowSi = new QPushButton(ToQString(TextLine(141)), this);
+  ShadowSi->setGeometry(40, 100, 89, 33);
+  ShadowSi->setDefault(true);
+  ShadowNo = new QPushButton(ToQString(TextLine(140)), this);
+  ShadowNo->setGeometry(168, 100, 89, 33);
+  connect(ShadowSi, &QPushButton::clicked, this, &TForm4::ShadowSiClick);
+  connect(ShadowNo, &QPushButton::clicked, this, &TForm4::reject);
+  ResetLayout();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
+}
+
+void TForm4::ShadowSiClick() { done(kResultYes); }
+
+void TForm4::reject() { done(kResultCancel); }
+
+void TForm4::ResetLayout() {
+  EditNombre->hide();
+  LabelNombre2->hide();
+  ShadowNo->show();
+}
+
+int TForm4::ShowModal() {
+  LabelNombre->adjustSize();
+  LabelNombre2->adjustSize();
+  const int result = CurrentPlatform().RunModal(*this) == kResultYes ? kResultYes : kResultCancel;
+  ResetLayout();
+  return result;
+}
+
+bool TForm4::AskQuestion(std::string_view question) {
+  LabelNombre->setText(ToQString(question));
+  return ShowModal() == kResultYes;
+}
+
+bool TForm4::AskTwoLines(std::string_view first, std::string_view second) {
+  LabelNombre->setText(ToQString(first));
+  LabelNombre2->setText(ToQString(second));
+  LabelNombre2->show();
+  return ShowModal() == kResultYes;
+}
+
+std::optional<std::string> TForm4::AskName(std::string_view prompt) {
+  LabelNombre->setText(ToQString(prompt));
+  for (;;) {
+    EditNombre->clear();
+    EditNombre->show();
+    EditNombre->setFocus();
+    if (ShowModal() != kResultYes) return std::nullopt;
+    const std::string name(TrimBothBlanks(FromQString(EditNombre->text())));
+    if (!name.empty()) return name.substr(0, kNameCapacity);
+  }
+}
+
+}  // namespace velmora
