@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/program_screens.h"
+#include "core/hint_window.h"
 #include "core/platform/qt_platform.h"
 #include "core/program_body.h"
 #include "core/qt_text.h"
@@ -16,6 +17,7 @@ namespace velmora {
 int RunVelmora(bool quitWhenLoopStarts) {
   QtPlatform platform;
   SetCurrentPlatform(&platform);
+  HintManager::Install();
 
   std::vector<std::string> parameters;
   const QStringList arguments = QCoreApplication::arguments();

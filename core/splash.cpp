@@ -11,6 +11,9 @@
 #include "core/shared_bitmaps.h"
 
 namespace velmora {
+namespace {
+TBienvenida* openSplash = nullptr;
+}
 
 TBienvenida::TBienvenida()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint) {
@@ -46,6 +49,15 @@ TBienvenida::TBienvenida()
 
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->geometry().center() - rect().center());
+  openSplash = this;
+}
+
+TBienvenida::~TBienvenida() {
+  if (openSplash == this) openSplash = nullptr;
+}
+
+void CloseSplash() {
+  if (openSplash != nullptr) openSplash->close();
 }
 
 void TBienvenida::SetProgress(int position) {

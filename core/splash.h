@@ -13,6 +13,7 @@ class TBienvenida : public QWidget {
 
  public:
   TBienvenida();
+  ~TBienvenida() override;
 
   void SetProgress(int position);
 
@@ -20,5 +21,8 @@ class TBienvenida : public QWidget {
   QLabel* Label1 = nullptr;
   QProgressBar* ProgressBar1 = nullptr;
 };
+
+// Closes the splash if it is still open (the main form's show handler does this).
+void CloseSplash();
 
 }  // namespace velmora

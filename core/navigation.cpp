@@ -1,0 +1,61 @@
+#include "core/navigation.h"
+
+#include <QWidget>
+#include <map>
+
+#include "core/common.h"
+#include "core/platform/platform.h"
+#include "core/startup.h"
+#include "core/text_table.h"
+#include "core/yes_no_dialog.h"
+
+namespace velmora {
+namespace {
+
+std::map<int, DoorOpener>& Openers() {
+  static std::map<int, DoorOpener> openers;
+  return openers;
+}
+
+void ShowInFront(QWidget* screen) {
+  if (screen == nullptr) return;
+  screen->show();
+  screen->raise();
+  screen->activateWindow();
+}
+
+}  // namespace
+
+NavigationScreens& Navigation() {
+  static NavigationScreens screens;
+  return screens;
+}
+
+void LeaveModule(QWidget* module) {
+  if (module != nullptr) module->hide();
+  if (InAssistant) return ShowInFront(Navigation().assistant);
+  if (FromContextInfo) {
+    FromContextInfo = false;
+    return;
+  }
+  ShowInFront(AnimationOn ? Navigation().walkThrough : Navigation().mainMenu);
+}
+
+bool ConfirmExit(ExitQuestionStyle style) {
+  const std::string_view question = TextLine(49);
+  const bool yes = style == ExitQuestionStyle::kYesNoDialog && Form4 != nullptr ? Form4->AskQuestion(question)
+                                                                                 : CurrentPlatform().AskYesNo("", question);
+  if (yes) ExitProgram();
+  return yes;
+}
+
+void SetDoorOpener(int door, DoorOpener opener) { Openers()[door] = std::move(opener); }
+
+QWidget* PrepareDoor(int door) {
+  const auto found = Openers().find(door);
+  return found != Openers().end() && found->second ? found->second() : nullptr;
+}
+
+void ClearDoorOpeners() { Openers().clear(); }
+
+}  // namespace velmora

@@ -1,0 +1,37 @@
+// How screens hand over to each other: one visible at a time, the back rule of the module
+// screens, the exit question, and the openers each screen registers for the doors that lead to it.
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+namespace velmora {
+
+// The navigation screens the back rule returns to; set as they are created.
+struct NavigationScreens {
+  QWidget* mainMenu = nullptr;      // Tform0
+  QWidget* walkThrough = nullptr;   // Tform9
+  QWidget* assistant = nullptr;     // TForm5
+};
+NavigationScreens& Navigation();
+
+// Hides the module and shows, in this order: the assistant when InAssistant; nothing more when
+// FromContextInfo (which is then cleared); the walk-through when AnimationOn; else the main menu.
+void LeaveModule(QWidget* module);
+
+enum class ExitQuestionStyle { kMessageBox, kYesNoDialog };
+// Asks text table line 49; Yes runs the exit path and returns true.
+bool ConfirmExit(ExitQuestionStyle style);
+
+// A door's opener prepares its screen and returns it; doors without one open nothing yet.
+using DoorOpener = std::function<QWidget*()>;
+void SetDoorOpener(int door, DoorOpener opener);
+// The prepared screen of the door, or null while that screen does not exist.
+QWidget* PrepareDoor(int door);
+void ClearDoorOpeners();
+
+// Door numbers: 1..9 and 11 as the corridor numbers them; the certificates sign has its own.
+inline constexpr int kDoorCertificates = 12;
+
+}  // namespace velmora
