@@ -29,7 +29,7 @@ class FixedString {
 
   void assign(std::string_view text) {
     length_ = static_cast<std::uint8_t>(std::min(text.size(), N));
-    std::memcpy(chars_.data(), text.data(), length_);
+    if (length_ > 0) std::memcpy(chars_.data(), text.data(), length_);  // an empty view may hold no pointer
   }
   void clear() { length_ = 0; }
 
