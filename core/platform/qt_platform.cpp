@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QSoundEffect>
 #include <QTimer>
@@ -16,6 +18,7 @@
 #include <fstream>
 
 #include "core/data_file.h"
+#include "core/printing/qt_printer_canvas.h"
 #include "core/qt_text.h"
 
 namespace velmora {
@@ -116,7 +119,15 @@ void QtPlatform::PlaySound(std::string_view file, bool wait) {
   loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-std::unique_ptr<PrintCanvas> QtPlatform::ChoosePrinter() { return nullptr; }
+std::unique_ptr<PrintCanvas> QtPlatform::ChoosePrinter() {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  QPrintDialog dialog(printer.get(), QApplication::activeWindow());
+  // The reports always print whole; a page range would not be honoured.
+  dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintCollateCopies |
+                    QAbstractPrintDialog::PrintShowPageSize);
+  if (dialog.exec() != QDialog::Accepted) return nullptr;
+  return std::make_unique<QtPrinterCanvas>(std::move(printer));
+}
 
 void QtPlatform::OpenWithDesktop(std::string_view target) {
   const bool web = target.starts_with("http");

@@ -33,12 +33,15 @@ class PrintCanvas {
   virtual PageMetrics Metrics() const = 0;
 
   virtual void SetFont(const CanvasFont& font) = 0;
+  // White: shapes are filled white and texts drawn on white. Otherwise shapes are outlines
+  // and texts leave the page under them as it is (the state a document begins with).
   virtual void SetWhiteBrush(bool white) = 0;
   virtual int TextWidth(std::string_view text) = 0;
   // Text (Windows-1252) with its top-left corner at (x, y).
   virtual void TextOut(int x, int y, std::string_view text) = 0;
   virtual void Rectangle(int x1, int y1, int x2, int y2) = 0;
   virtual void Ellipse(int x1, int y1, int x2, int y2) = 0;
+  // The picture stretched into the box; the box's right and bottom edges are excluded.
   virtual void StretchBitmap(int x1, int y1, int x2, int y2, const QImage& bitmap) = 0;
 };
 
