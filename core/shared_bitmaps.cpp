@@ -1,5 +1,6 @@
 #include "core/shared_bitmaps.h"
 
+#include <QBitmap>
 #include <QImageReader>
 #include <memory>
 
@@ -42,6 +43,14 @@ void LoadSharedBitmaps() {
     if (source.isMap) ShowMessage("Faltan ficheros");
     StartAborted = true;
   }
+}
+
+QPixmap TransparentPixmap(const QImage& picture) {
+  if (picture.isNull()) return {};
+  QPixmap pixmap = QPixmap::fromImage(picture);
+  const QColor key = picture.pixelColor(0, picture.height() - 1);
+  pixmap.setMask(QBitmap::fromImage(picture.createMaskFromColor(key.rgb(), Qt::MaskInColor)));
+  return pixmap;
 }
 
 void ReleaseSharedBitmaps() { bitmaps.reset(); }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 
 namespace velmora {
 
@@ -20,5 +21,9 @@ void ReleaseSharedBitmaps();
 
 // A picture of the data folder, its format told by its content (the files carry no extension).
 QImage LoadDataPicture(std::string_view name);
+
+// The picture with its bottom-left pixel's colour made transparent, as transparent pictures
+// of the screens are drawn.
+QPixmap TransparentPixmap(const QImage& picture);
 
 }  // namespace velmora

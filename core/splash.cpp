@@ -26,7 +26,7 @@ TBienvenida::TBienvenida()
 
   Image1 = new QLabel(this);
   const QImage& girl = Bitmaps().BmpGirl;
-  Image1->setPixmap(QPixmap::fromImage(girl));
+  Image1->setPixmap(TransparentPixmap(girl));
   Image1->setGeometry(0, 16, girl.width(), girl.height());
 
   Label1 = new QLabel(ToQString("Velmora ") + ToQString(kSchoolYear), this);
