@@ -1,5 +1,5 @@
 // Time from process start to the message loop on the sample data folder, and peak memory.
-// Run from the build folder: bench/velmora_startup_bench [runs]
+// Run it beside the data folder, from build/app: ../bench/velmora_startup_bench
 #include <QApplication>
 #include <chrono>
 #include <cstdio>
