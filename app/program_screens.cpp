@@ -1,10 +1,15 @@
 #include "app/program_screens.h"
 
 #include "core/screen_registry.h"
+#include "core/yes_no_dialog.h"
+#include "navigation/main_menu.h"
 
 namespace velmora {
 
-// Each screen adds one line here as it is written: RegisterScreen("Tform0", [] { ... }).
-void RegisterProgramScreens() {}
+// Each screen adds one line here as it is written; the registry creates them in their order.
+void RegisterProgramScreens() {
+  RegisterScreen("Tform0", [] { return new Tform0; });
+  RegisterScreen("TForm4", [] { return new TForm4; });
+}
 
 }  // namespace velmora
