@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QScreen>
@@ -118,16 +119,26 @@ bool HintManager::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ToolTip:
       return true;  // the bubble replaces the standard tooltip
     case QEvent::Enter:
-      if (!control->toolTip().isEmpty()) {
-        HideHint();
-        pending_ = control;
-        delay_.start(hintPause_);
-      }
+    case QEvent::MouseMove: {
+      // A move passed on to a parent says nothing new: only the control under the mouse counts.
+      if (event->type() == QEvent::MouseMove &&
+          control->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()) != nullptr)
+        break;
+      // The mouse rests on the nearest control that has a hint.
+      QWidget* owner = control;
+      while (owner != nullptr && owner->toolTip().isEmpty() && !owner->isWindow()) owner = owner->parentWidget();
+      if (owner != nullptr && owner->toolTip().isEmpty()) owner = nullptr;
+      if (owner == pending_) break;
+      HideHint();
+      if (owner == nullptr) break;
+      pending_ = owner;
+      delay_.start(hintPause_);
       break;
+    }
     case QEvent::Leave:
     case QEvent::MouseButtonPress:
     case QEvent::Hide:
-      if (control == pending_ || window_.isVisible()) HideHint();
+      if (control == pending_) HideHint();
       break;
     default:
       break;

@@ -1,5 +1,6 @@
 #include "navigation/main_menu.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -78,7 +79,6 @@ void SetColours(QWidget* widget, QColor background, QColor text) {
   QPalette colours = widget->palette();
   colours.setColor(QPalette::Window, background);
   colours.setColor(QPalette::WindowText, text);
-  colours.setColor(QPalette::ButtonText, text);
   widget->setPalette(colours);
   widget->setAutoFillBackground(background.alpha() > 0);
 }
@@ -165,7 +165,7 @@ void Tform0::BuildControls() {
       label->setGeometry(QRect(door.position, QSize(73, 34)));
       SetColours(label, Qt::transparent, ToQColor(ColourNavy));
     } else {
-      SetColours(label, ToQColor(ColourIvory), ToQColor(ColourLabelNormal));
+      SetColours(label, ToQColor(ColourIvory), ToQColor(ColourNavy));
       label->setFixedWidth(kDoorLabelWidth);
       label->adjustSize();
       label->move(door.position);
@@ -224,6 +224,7 @@ void Tform0::BuildControls() {
   BotRetroce = new QPushButton(this);
   BotRetroce->setGeometry(592, 296, 129, 33);
   BotRetroce->setFont(ScreenFont("Arial", 9, true));
+  BotRetroce->setPalette(QApplication::palette(BotRetroce));
   connect(BotRetroce, &QPushButton::clicked, this, &Tform0::BotRetroceClick);
 
   ZoomLayer = new velmora::ZoomLayer(this);

@@ -207,3 +207,25 @@ TEST_F(MainMenu, TheHelpPanelSpeaksWithTheKeySound) {
 
 }  // namespace
 }  // namespace velmora
+
+#include "core/hint_window.h"
+
+namespace velmora {
+namespace {
+
+TEST_F(MainMenu, RestingOnADoorShowsItsHintBubble) {
+  HintManager::Install();
+  HintManager& hints = HintManager::Instance();
+  hints.SetHintPause(0);
+  QLabel* door = menu->DoorLabel(8);
+  QTest::mouseMove(door, QPoint(5, 5));
+  QTest::qWait(50);
+  EXPECT_TRUE(hints.Window().isVisible());
+  EXPECT_EQ(hints.Window().text(), door->toolTip());
+  QTest::mouseMove(menu->mosaico, QPoint(5, 5));
+  QTest::qWait(20);
+  EXPECT_FALSE(hints.Window().isVisible());
+}
+
+}  // namespace
+}  // namespace velmora
