@@ -2,32 +2,6 @@
 
 namespace assets {
 
-namespace {
-constexpr int kScale = 4;
-}
-
-Canvas::Canvas(int width, int height)
-    : width_(width), height_(height),
-      big_(width * kScale, height * kScale, QImage::Format_ARGB32_Premultiplied)
-{
-    big_.fill(Qt::transparent);
-    painter_ = std::make_unique<QPainter>(&big_);
-    painter_->setRenderHint(QPainter::Antialiasing);
-    painter_->scale(kScale, kScale);
-}
-
-Canvas::~Canvas() = default;
-
-QImage Canvas::finish()
-{
-    if (painter_) {
-        painter_->end();
-        painter_.reset();
-    }
-    return big_.scaled(width_, height_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_ARGB32);
-}
-
 QImage overWhite(const QImage& picture)
 {
     QImage result(picture.size(), QImage::Format_ARGB32);

@@ -4,31 +4,15 @@
 // the final size and averaged down, like the corridor pictures.
 
 #include <QImage>
-#include <QPainter>
 
-#include <memory>
 #include <vector>
+
+#include "sketch.h"
 
 namespace assets {
 
-class Canvas {
-public:
-    Canvas(int width, int height);
-    ~Canvas();
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    // Coordinates are final-size pixels.
-    QPainter& painter() { return *painter_; }
-    // Ends drawing: ARGB, transparent where nothing was drawn.
-    QImage finish();
-
-private:
-    int width_;
-    int height_;
-    QImage big_;
-    std::unique_ptr<QPainter> painter_;
-};
+// The supersampled surface of the corridor pictures serves the lists too.
+using Canvas = picture::Sketch;
 
 // The picture laid over opaque white (the icon lists keep a white background).
 QImage overWhite(const QImage& picture);

@@ -227,7 +227,7 @@ QImage drawBadge(const Badge& badge)
     p.translate(6, 6);
     p.scale(28.0 / 30.0, 28.0 / 30.0);
     badge.symbol(p);
-    return canvas.finish();
+    return canvas.transparent();
 }
 
 } // namespace
@@ -241,7 +241,7 @@ std::vector<QImage> drawDegreeIcons()
     for (auto paint : painters) {
         Canvas canvas(kDegreeIconSize.width(), kDegreeIconSize.height());
         paint(canvas.painter());
-        icons.push_back(canvas.finish());
+        icons.push_back(canvas.transparent());
     }
     return icons;
 }

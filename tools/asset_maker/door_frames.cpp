@@ -152,7 +152,7 @@ QImage drawFrame(int index)
     p.drawRect(kOpening);
     p.setPen(inkPen(0.8, kHighlight));
     p.drawLine(QPointF(2.5, 2.5), QPointF(kFrameW - 2.5, 2.5));
-    return canvas.finish();
+    return canvas.transparent();
 }
 
 } // namespace

@@ -1026,7 +1026,7 @@ std::vector<QImage> drawMenuIcons()
     for (int index = 0; index < kIconCount; ++index) {
         Canvas canvas(kIconSize.width(), kIconSize.height());
         paintMenuIcon(canvas.painter(), index);
-        icons.push_back(overWhite(canvas.finish()));
+        icons.push_back(overWhite(canvas.transparent()));
     }
     return icons;
 }

@@ -7,6 +7,7 @@
 
 #include "canvas.h"
 #include "picture_sets.h"
+#include "girl_colours.h"
 #include "sketch.h"
 
 #include <QPainterPath>
@@ -21,16 +22,7 @@ using picture::kHighlight;
 using picture::kInk;
 
 // The girl's colours, as in the splash picture.
-const QColor kSkin(247, 202, 168);
-const QColor kSkinShade(232, 178, 142);
-const QColor kHair(118, 70, 46);
-const QColor kHairLight(146, 92, 60);
-const QColor kJumper(72, 166, 176);
-const QColor kJumperDark(56, 140, 152);
-const QColor kStrap(242, 146, 72);
-const QColor kScrunchie(240, 108, 140);
-const QColor kCheek(244, 140, 140, 140);
-const QColor kMouth(196, 74, 84);
+using namespace picture;  // kSkin, kHair, ... of girl_colours.h
 const QColor kJeans(76, 98, 156);
 const QColor kJeansDark(62, 80, 132);
 const QColor kShoe(222, 92, 82);
@@ -421,7 +413,7 @@ std::vector<QImage> drawWalker()
         } else {
             drawFront(p);
         }
-        frames.push_back(canvas.finish());
+        frames.push_back(canvas.transparent());
     }
     return frames;
 }

@@ -1,5 +1,6 @@
 #include "figures.h"
 
+#include "girl_colours.h"
 #include "sketch.h"
 
 #include <QPainterPath>
@@ -8,16 +9,6 @@ namespace picture {
 
 namespace {
 
-const QColor kSkin(247, 202, 168);
-const QColor kSkinShade(232, 178, 142);
-const QColor kHair(118, 70, 46);
-const QColor kHairLight(146, 92, 60);
-const QColor kJumper(72, 166, 176);
-const QColor kJumperDark(56, 140, 152);
-const QColor kStrap(242, 146, 72);
-const QColor kScrunchie(240, 108, 140);
-const QColor kCheek(244, 140, 140, 140);
-const QColor kMouth(196, 74, 84);
 
 void drawHairBack(QPainter& p)
 {

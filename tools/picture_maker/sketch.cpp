@@ -36,6 +36,11 @@ QImage Sketch::layer()
     return big_.scaled(width_, height_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+QImage Sketch::transparent()
+{
+    return layer().convertToFormat(QImage::Format_ARGB32);
+}
+
 QImage Sketch::over(const QColor& backdrop)
 {
     QImage result(width_, height_, QImage::Format_RGB32);

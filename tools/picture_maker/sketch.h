@@ -30,6 +30,8 @@ public:
     // the final size (whose pixels stay exact where nothing was drawn).
     QImage over(const QColor& backdrop);
     QImage over(const QImage& backdrop);
+    // Ends drawing: ARGB, transparent where nothing was drawn.
+    QImage transparent();
 
 private:
     QImage layer();
