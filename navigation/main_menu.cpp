@@ -217,7 +217,7 @@ void Tform0::BuildControls() {
   for (int line = 1; line <= 5; ++line) {
     LabelAyu[line] = new QLabel(PanelAyuda);
     LabelAyu[line]->setGeometry(62, 8 + 23 * (line - 1), 222, 22);
-    LabelAyu[line]->setFont(ScreenFont("Arial", 10 + FontSizeAdjust));
+    LabelAyu[line]->setFont(ScreenFont("Arial", 10));
   }
   PanelAyuda->hide();
 
