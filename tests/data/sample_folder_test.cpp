@@ -8,6 +8,7 @@
 
 #include "core/binary_readers.h"
 #include "core/code_table.h"
+#include "core/data_file.h"
 #include "core/common.h"
 #include "core/line_loaders.h"
 #include "core/platform/recording_platform.h"
@@ -146,6 +147,68 @@ TEST_F(SampleDataFolder, EveryPlaceHasItsOwnPlaceCode) {
       EXPECT_TRUE(CodeTable64[static_cast<std::size_t>(entry)][0] >= '1' && CodeTable64[static_cast<std::size_t>(entry)][0] <= '4');
     }
   }
+}
+
+TEST_F(SampleDataFolder, VocationalTitlesBlocksCentresAndOffersFitTogether) {
+  SharedTables& tabs = Tabs();
+  int familyCount = 0;
+  ReadLineTable("cas\\familias", tabs.TabFamilias, familyCount);
+  EXPECT_GE(familyCount, 48);
+  LoadLineTable("cas\\fp2", tabs.TabFp2, tabs.CountFp2, WidthFP);
+  LoadMarkedLines("cas\\fp2", tabs.TabFp2Marked, tabs.CountFp2Marked, tabs.Fp2MarkedLines, WidthFP);
+  LoadLineTable("cas\\fp", tabs.TabFp, tabs.CountFp, WidthFP);
+  LoadLineTable("cas\\fpba", tabs.TabFpba, tabs.CountFpba, WidthFP);
+  EXPECT_GT(tabs.CountFp2Marked, 0);
+  EXPECT_EQ(tabs.Fp2MarkedLines[0], 1);  // the file opens with a family header
+  // A block per line of the matching title file, header lines included.
+  auto blockCount = [](std::string_view name) {
+    int lines = 0;
+    ForEachFileLine(name, [&](std::string_view) { return ++lines, true; });
+    return lines / 26;
+  };
+  EXPECT_EQ(blockCount("cas/asignagm"), tabs.CountFp2);
+  EXPECT_EQ(blockCount("cas/asignafp"), tabs.CountFp);
+  LoadBlocks26("cas\\asignagm", tabs.TabAsignagm, tabs.CountFp2);
+
+  LineTable* centres[] = {&tabs.TabLu1, &tabs.TabLu2, &tabs.TabLu3, &tabs.TabLu4};
+  int* centreCounts[] = {&tabs.CountLu1, &tabs.CountLu2, &tabs.CountLu3, &tabs.CountLu4};
+  for (int file = 0; file < 4; ++file)
+    LoadLineTable("lu" + std::to_string(file + 1), *centres[file], *centreCounts[file], WidthStd);
+  // Every offered title is a title line of its grade's file, and every title is offered somewhere.
+  struct Grade {
+    const char* offers;
+    std::array<std::byte, 4 * kOfferRecordSize>& table;
+    const LineTable& titles;
+    int count;
+    int firstTitleLine;  // FP Basica numbers its titles after the nine family lines
+  };
+  Grade grades[] = {{"datluggm", tabs.Binary.OfferGM, tabs.TabFp2, tabs.CountFp2, 0},
+                    {"datluggs", tabs.Binary.OfferGS, tabs.TabFp, tabs.CountFp, 0},
+                    {"datlugbas", tabs.Binary.OfferBasic, tabs.TabFpba, tabs.CountFpba, 9}};
+  for (Grade& grade : grades) {
+    ASSERT_TRUE(ReadRecords(grade.offers, std::as_writable_bytes(std::span(grade.table)), kOfferRecordSize, 4));
+    const ConstBytes offers = std::as_bytes(std::span(grade.table));
+    std::set<int> offered;
+    for (std::size_t file = 0; file < 4; ++file) {
+      for (int line = 1; line <= 1100; ++line) {
+        const std::size_t entry = file * 1100 * 26 + static_cast<std::size_t>(line - 1) * 26;
+        const int n = Int32At(offers, entry);
+        ASSERT_TRUE(n >= 0 && n <= 25) << grade.offers << " file " << file + 1 << " line " << line;
+        if (n > 0) {
+          EXPECT_LE(line, *centreCounts[file]) << grade.offers << ": an offer past the centres";
+        }
+        for (int k = 1; k <= n; ++k) {
+          const int title = Int32At(offers, entry + static_cast<std::size_t>(k));
+          const int titleLine = title + grade.firstTitleLine;
+          ASSERT_TRUE(titleLine >= 1 && titleLine <= grade.count) << grade.offers << " title " << title;
+          EXPECT_NE(grade.titles[static_cast<std::size_t>(titleLine)][0], '-') << grade.offers << " offers a header";
+          offered.insert(titleLine);
+        }
+      }
+    }
+    EXPECT_GT(offered.size(), 20u) << grade.offers;
+  }
+  EXPECT_TRUE(platform.messages.empty()) << platform.messages.front();
 }
 
 TEST_F(SampleDataFolder, PicturesAndSounds) {

@@ -1,5 +1,6 @@
 #include "tools/data_builder/layout_rules.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <map>
@@ -88,10 +89,113 @@ void CheckComarcasm(const Lines& lines, Problems& problems) {
   if (perZone.size() != 28 && problems.empty()) problems.push_back("every zone 1..28 needs a municipality");
 }
 
+// Vocational title files. Every line of "fp", "fp2" and the FP Básica titles owns a block of
+// its "asigna" file, and the block tables hold 170 blocks.
+constexpr std::size_t kBlockLines = 26;  // a title line, then 25 content lines
+constexpr std::size_t kTitleBlocks = 170;
+constexpr std::string_view kFamilyKeys = "123456789ABCDEFGHIJKLMNOPQ";
+
+bool IsFamilyKey(char c) { return kFamilyKeys.find(c) != std::string_view::npos; }
+
+// Lines 1-26 the professional families by key, an empty line 27 that ends the family chart,
+// then the nine middle-grade groups (30-38) and the nine higher-grade groups (40-48).
+void CheckFamilias(const Lines& lines, Problems& problems) {
+  CheckCount(lines, 48, 1100, problems);
+  CheckWidth(lines, 1, lines.size(), 60, problems);
+  for (std::size_t i = 1; i <= std::min(lines.size(), kFamilyKeys.size()); ++i) {
+    const std::string& line = lines[i - 1];
+    if (line.empty() || line[0] != kFamilyKeys[i - 1] || IsBlankLine(Field(line, 2, 60)))
+      problems.push_back(At(i, std::string("must be key ") + kFamilyKeys[i - 1] + " followed by the family name"));
+  }
+  if (lines.size() >= 27 && !IsBlankLine(lines[26])) problems.push_back(At(27, "must be empty: it ends the family chart"));
+  for (const std::size_t first : {std::size_t{30}, std::size_t{40}}) {
+    for (std::size_t i = first; i < first + 9 && i <= lines.size(); ++i) {
+      const std::string& line = lines[i - 1];
+      for (const int column : {1, 3, 5}) {
+        const auto number = CodeAt(line, column, 2);
+        if (!number || *number < 0) problems.push_back(At(i, "columns 1-6 hold three family numbers, 0 for none"));
+      }
+      if (IsBlankLine(Field(line, 7, 54))) problems.push_back(At(i, "a family group needs its name from column 7"));
+    }
+  }
+}
+
+// "fp" and "fp2": family headers "-" + name, each followed by its titles; the further
+// families close the file and all begin "-|". No empty line: the title chart stops there.
+void CheckTitleFile(const Lines& lines, Problems& problems) {
+  CheckCount(lines, 2, kTitleBlocks, problems);
+  CheckWidth(lines, 1, lines.size(), 60, problems);
+  bool further = false;
+  std::size_t header = 0;  // line of the header still waiting for a title
+  for (std::size_t i = 1; i <= lines.size(); ++i) {
+    const std::string& line = lines[i - 1];
+    if (IsBlankLine(line)) {
+      problems.push_back(At(i, "empty line"));
+    } else if (line[0] == '-') {
+      if (header != 0) problems.push_back(At(header, "family without titles"));
+      header = i;
+      if (line.size() > 1 && line[1] == '|') further = true;
+      else if (further) problems.push_back(At(i, "every family after the first further one begins \"-|\""));
+    } else {
+      if (i == 1) problems.push_back(At(i, "the file starts with a family header"));
+      header = 0;
+    }
+  }
+  if (header != 0) problems.push_back(At(header, "family without titles"));
+}
+
+// "fpba": nine family lines (classes in columns 1-3, a leading "0" searches by place, the
+// name from column 5), then titles keyed by their professional family; "-" names are headings.
+void CheckFpba(const Lines& lines, Problems& problems) {
+  constexpr std::size_t kFamilies = 9;
+  constexpr int kHeadings = 25;
+  CheckCount(lines, kFamilies + 1, kFamilies + kTitleBlocks, problems);
+  CheckWidth(lines, 1, lines.size(), 60, problems);
+  int headings = 0;
+  for (std::size_t i = 1; i <= lines.size(); ++i) {
+    const std::string& line = lines[i - 1];
+    if (i <= kFamilies) {
+      const std::string_view classes = TrimBlanks(Field(line, 1, 3));
+      const bool byPlace = !classes.empty() && classes[0] == '0';
+      if (classes.empty() || (!byPlace && !std::all_of(classes.begin(), classes.end(), IsFamilyKey)))
+        problems.push_back(At(i, "columns 1-3 hold family keys, or \"0\" for the search by place"));
+      if (IsBlankLine(Field(line, 5, 56))) problems.push_back(At(i, "the family name starts in column 5"));
+      continue;
+    }
+    if (line.empty() || !IsFamilyKey(line[0])) problems.push_back(At(i, "column 1 is the key of a professional family"));
+    if (IsBlankLine(Field(line, 2, 59))) problems.push_back(At(i, "a title needs a name"));
+    if (line.size() > 1 && line[1] == '-' && ++headings > kHeadings) problems.push_back(At(i, "at most 25 headings"));
+  }
+}
+
+// "asignafp", "asignagm", "asignaba": whole blocks of a title line and 25 content lines.
+void CheckBlockFile(const Lines& lines, Problems& problems) {
+  CheckCount(lines, kBlockLines, kBlockLines * kTitleBlocks, problems);
+  CheckWidth(lines, 1, lines.size(), 60, problems);
+  if (lines.size() % kBlockLines != 0)
+    problems.push_back("has " + std::to_string(lines.size()) + " lines, not whole blocks of 26");
+}
+
+// "informa": two-digit section codes in columns 1-2, text in columns 3-60.
+void CheckInforma(const Lines& lines, Problems& problems) {
+  CheckCount(lines, 1, 1100, problems);
+  CheckWidth(lines, 1, lines.size(), 60, problems);
+  for (std::size_t i = 1; i <= lines.size(); ++i)
+    if (!CodeAt(lines[i - 1], 1, 2)) problems.push_back(At(i, "columns 1-2 hold the section code"));
+}
+
+void CheckReqfp(const Lines& lines, Problems& problems) {
+  CheckCount(lines, 1, 1100, problems);
+  CheckWidth(lines, 1, lines.size(), 55, problems);
+}
+
 const std::map<std::string, std::function<void(const Lines&, Problems&)>, std::less<>>& Rules() {
   static const std::map<std::string, std::function<void(const Lines&, Problems&)>, std::less<>> rules = {
       {"textos", CheckTextos},      {"informa_l", CheckCodedLines}, {"materias_l", CheckCodedLines},
       {"comunida", CheckComunida},  {"comarcas", CheckComarcas},    {"comarcasm", CheckComarcasm},
+      {"familias", CheckFamilias},  {"fp", CheckTitleFile},         {"fp2", CheckTitleFile},
+      {"fpba", CheckFpba},          {"asignafp", CheckBlockFile},   {"asignagm", CheckBlockFile},
+      {"asignaba", CheckBlockFile}, {"informa", CheckInforma},      {"reqfp", CheckReqfp},
   };
   return rules;
 }
