@@ -1,0 +1,1 @@
+// Placeholder until the place model is written.
