@@ -1,0 +1,212 @@
+// The place model shared by the three vocational-training screens: communities and their places,
+// the centre files and the offer files, and the lists built from a choice on a map. Everything
+// here returns data (rows, labels, lists); the screens put it into their widgets.
+// Texts are Windows-1252.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/common.h"
+#include "core/fixed_string.h"
+#include "core/tables.h"
+
+namespace velmora {
+
+enum class Grade { GM, GS, Basic };
+
+inline constexpr int kCommunities = 19;
+inline constexpr int kCommunityCatalonia = 9;  // shown on the comarca map
+inline constexpr int kCommunityMadrid = 13;    // shown on the zone map
+inline constexpr int kComarcaBarcelones = 37;  // opens the list of its sub-areas
+inline constexpr int kComarcas = 41;
+inline constexpr int kZones = 28;
+inline constexpr int kMaxPlaces = 100;
+inline constexpr int kMaxTownCentres = 200;
+inline constexpr int kMaxTitleRows = 1100;
+inline constexpr int kMaxGridRows = 1500;
+inline constexpr int kMaxOfferedTitles = 25;
+inline constexpr int kGridTextWidth = 65;
+
+inline constexpr std::array<std::string_view, 8> WideTownAreas = {"1J", "2H", "2G", "3G",
+                                                                  "3E", "41", "45", "4A"};
+
+// ---- Tables of a grade and the centre files ---------------------------------------------------
+const LineTable& TitleTable(Grade grade);
+int TitleCount(Grade grade);
+ConstBytes OfferFile(Grade grade);
+
+// The titles centre line `line` (1..1100) of centre file `file` (1..4) offers in one offer file.
+struct OfferEntry {
+  int n = 0;
+  std::array<int, kMaxOfferedTitles> titles{};
+};
+OfferEntry OfferEntryOf(ConstBytes offerFile, int file, int line);
+
+struct CentreFileView {
+  const LineTable* lines = nullptr;
+  int count = 0;
+  std::string_view Line(int j) const { return (*lines)[static_cast<std::size_t>(j)].view(); }
+};
+// Centre file 1..4 as the given grade reads it (FP Básica may have its own copy of lu2).
+CentreFileView CentreFile(int file, Grade grade = Grade::GS);
+// FP Básica's own lu2; nullptr goes back to the shared one.
+void SetBasicCentreFile2(const LineTable* lines, int count);
+
+// Column 1 of lu4 (and lu2) followed by column 45, for the Catalan (Madrid) block; empty elsewhere.
+struct ZoneCodes {
+  std::array<FixedString<2>, kLineTableLines + 1> lu2{}, lu4{};
+};
+inline ZoneCodes CentreZoneCode;
+// Rewrites lu4 and lu2 in the shared tables and fills CentreZoneCode. Run once, after comarcas and
+// comarcasm are read and before any list is built.
+void PrepareCentreZoneCodes();
+
+// ---- Communities and places ---------------------------------------------------------------
+struct CommunityPlaces {
+  int community = 0;
+  int PlaceBase = 0;
+  int PlaceCount = 0;
+  std::vector<std::string> listNames;   // as the place list shows them (columns 3-55)
+  std::vector<std::string> PlaceNames;  // first 35 characters
+};
+// The places of community 1..19 as comunida lists them; a community without place lines is its
+// own only place.
+CommunityPlaces PlacesOfCommunity(int community);
+int PlaceBaseOf(int community);
+
+struct Town {
+  std::string name;
+  int firstLine = 0;  // line of the centre file
+};
+
+// Selection state shared by the three screens.
+struct PlaceSelection {
+  int SelectedCommunity = 0;
+  int PlaceBase = 0;
+  int PlaceCount = 0;
+  std::vector<std::string> PlaceNames;
+  std::vector<std::string> PlaceListNames;
+  int SelectedComarca = 0;
+  int SelectedZone = 0;
+  // The detailed maps list nothing until a comarca or zone is picked after the community.
+  bool ComarcaChosen = false;
+  bool ZoneChosen = false;
+  bool TownMode = false;
+  int TownAreaFile = 0;  // the area kept while TownMode lasts
+  char TownAreaChar = ' ';
+  bool TownAreaWide = false;
+  std::vector<Town> TownList;
+  int ChosenTown = 0;  // 1-based in TownList, 0 = none
+  bool AllFpView = false;
+  int SelectedTitle = 0;
+};
+inline PlaceSelection Places;
+
+// ---- What the map and list operations give -----------------------------------------------------------------------
+enum class MapKind { Communities, Comarcas, Zones };
+
+struct HoverLabel {
+  bool shown = false;
+  int left = 0, top = 0, width = 0;
+  std::string text;
+  bool handCursor = false;
+};
+// Sets MapRegion from the hit table under (x, y) of the image, 1-based.
+HoverLabel HoverMap(MapKind map, int x, int y);
+
+enum class DetailMap { None, Comarcas, Zones };
+struct CommunityChoice {
+  bool chosen = false;
+  DetailMap detail = DetailMap::None;
+  std::vector<std::string> placeList;  // filled and shown unless a detailed map is shown
+  bool singlePlace = false;
+};
+// A click on the community map with MapRegion; clears TownMode.
+CommunityChoice ChooseCommunity(int region);
+
+struct ResolvedPlace {
+  int file = 0;
+  char area = ' ';
+  bool wide = false;
+  int position = 0;  // in the place list, 1-based (1 for the detailed maps)
+};
+// The place at listPosition (1-based, 0 = none selected), or the kept area in TownMode.
+std::optional<ResolvedPlace> ResolvePlace(int listPosition);
+
+struct GridRow {
+  std::string text;
+  std::string phone;
+  int title = 0;  // RowTitle
+};
+
+// Rows of the centres of a community's places that offer `title`.
+std::vector<GridRow> CentresOfferingTitle(Grade grade, int title, const CommunityPlaces& places);
+// What the grid shows for those rows: texts cut to 44, or text line 292 alone.
+std::vector<GridRow> TitleListGrid(const std::vector<GridRow>& rows);
+
+// Flags 1..19: the community has a centre offering the title.
+std::array<bool, kCommunities + 1> CommunitiesOfferingTitle(Grade grade, int title);
+
+struct StarEllipse {
+  int cx = 0, cy = 0, radius = 0;
+  TColor pen = 0, brush = 0;
+};
+// The twinkling stars: each tick draws every marked community with the current phase.
+class StarBlinker {
+ public:
+  explicit StarBlinker(const std::array<bool, kCommunities + 1>& marked) : marked_(marked) {}
+  std::vector<StarEllipse> Tick();
+
+ private:
+  std::array<bool, kCommunities + 1> marked_;
+  int phase_ = 1;
+  TColor brush_ = RGB(0x80, 0, 0);  // maroon, as after a full cycle
+};
+
+enum class ListingStep { Nothing, Towns, Grid };
+struct PlaceListing {
+  ListingStep step = ListingStep::Nothing;
+  std::vector<std::string> towns;  // town step: the new place list
+  std::vector<GridRow> rows;       // grid step
+  int topRow = 0;
+  std::string titleCaption;  // PanelSelTit (grid step)
+  std::string placeCaption;  // PanelCarSel; empty after a toggle: the caption stays
+};
+struct ListingRequest {
+  bool printing = false;       // continue numbering, town 1 when none is chosen
+  bool rerunTownStep = false;  // the view has just been toggled
+  bool basicCloseRow = false;  // FP Básica closes a centre with 61 blanks
+};
+std::vector<int> KeptCentres(Grade grade, const ResolvedPlace& place);
+PlaceListing CentresOfPlace(Grade grade, const ResolvedPlace& place, ListingRequest request = {});
+// A click on town `position` (1-based) of the town list.
+void ChooseTown(int position);
+// The all-FP button: flips AllFpView and lists the current place again.
+PlaceListing ToggleAllFpView(Grade grade, int listPosition);
+// The back button while in TownMode with several places: the place list again.
+std::vector<std::string> LeaveTownMode();
+
+// Appends rows to PrintLines / PrintLines2 after the rows already there (PrintCount = last row).
+void AppendPrintRows(const std::vector<GridRow>& rows);
+
+enum class CellKind { Header, GridOwn, Cleared, Bullet };
+CellKind GridCellKind(std::string_view text);
+
+enum class DetailAction { Nothing, OpenBarcelonaList, ListCentres };
+struct DetailChoice {
+  DetailAction action = DetailAction::Nothing;
+  std::vector<std::string> barcelonaList;  // entries 42 up to the comarca count
+};
+DetailChoice ClickComarca(int region);
+DetailChoice ClickBarcelonaEntry(int index);  // 0-based
+DetailChoice ClickZone(int region);
+
+// Back to the state before start-up (tests).
+void ResetPlaceModel();
+
+}  // namespace velmora
