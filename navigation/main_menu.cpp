@@ -102,6 +102,7 @@ Tform0::Tform0() {
   PlaceScreen(*this);
   SetColours(this, Qt::black, Qt::white);
   StartAborted = false;
+  FPMFirstVisit = true;  // the middle-grade screen plays its entry on the first visit
 
   const QImage sign = LoadDataPicture(kLeaveStudiesSign);
   const QImage picture = LoadDataPicture(kMenuPicture);

@@ -1,0 +1,12 @@
+// The files the vocational screens read at start-up. The degrees and questionnaires screens that
+// will read them are not written yet, so one function reads them all at the degrees screen's turn.
+#pragma once
+
+namespace velmora {
+
+// Reads comunida, lu1..lu4, the three offer files, fp and fp2 (with their marked tables), familias,
+// asignagm, informa, comarcas and comarcasm, then prepares the zone codes of lu2 and lu4.
+// A missing line file sets StartAborted through its loader.
+void LoadVocationalFiles();
+
+}  // namespace velmora
