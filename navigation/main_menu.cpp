@@ -8,6 +8,7 @@
 
 #include "assets/picture_lists.h"
 #include "core/common.h"
+#include "core/shadow_label.h"
 #include "core/display_helpers.h"
 #include "core/module_screen.h"
 #include "core/navigation.h"
@@ -25,23 +26,6 @@ namespace {
 constexpr int kDoorFrames = 5;
 constexpr int kDoorLabelWidth = 100;
 const QColor kDejarHot(0xFF, 0xFF, 0x00);  // $00FFFF
-
-// A label whose text has a 2-pixel white shadow.
-class ShadowLabel : public QLabel {
- public:
-  using QLabel::QLabel;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Window));
-    painter.setFont(font());
-    painter.setPen(Qt::white);
-    painter.drawText(rect().translated(2, 2), Qt::AlignCenter, text());
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(rect(), Qt::AlignCenter, text());
-  }
-};
 
 // Draws the door tile stretched into the zoom rectangle and the open door over it.
 class ZoomLayer : public QWidget {

@@ -8,6 +8,7 @@
 
 #include "assets/picture_lists.h"
 #include "core/common.h"
+#include "core/shadow_label.h"
 #include "core/display_helpers.h"
 #include "core/navigation.h"
 #include "core/printing/reports.h"
@@ -283,23 +284,6 @@ class GridDelegate : public QStyledItemDelegate {
     const int left = kind == CellKind::Header ? 2 : 20;
     painter->drawText(cell.adjusted(left, 2, 0, 0), Qt::AlignTop | Qt::AlignLeft, text);
     painter->restore();
-  }
-};
-
-// A label with a 2-pixel white shadow under its text.
-class ShadowLabel : public QLabel {
- public:
-  using QLabel::QLabel;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Window));
-    painter.setFont(font());
-    painter.setPen(Qt::white);
-    painter.drawText(rect().translated(2, 2), Qt::AlignCenter, text());
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(rect(), Qt::AlignCenter, text());
   }
 };
 
