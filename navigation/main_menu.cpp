@@ -18,6 +18,7 @@
 #include "core/splash.h"
 #include "core/startup.h"
 #include "core/text_table.h"
+#include "core/widget_colours.h"
 #include "navigation/menu_doors.h"
 
 namespace velmora {
@@ -57,14 +58,6 @@ QPixmap SpeechBubble(QSize size) {
   painter.setPen(QPen(QColor(0x60, 0x60, 0x60), 2));
   painter.drawPath(path.simplified());
   return bubble;
-}
-
-void SetColours(QWidget* widget, QColor background, QColor text) {
-  QPalette colours = widget->palette();
-  colours.setColor(QPalette::Window, background);
-  colours.setColor(QPalette::WindowText, text);
-  widget->setPalette(colours);
-  widget->setAutoFillBackground(background.alpha() > 0);
 }
 
 QLabel* TextLabel(QWidget* parent, const QString& text, QPoint at, int width, int points, bool bold = false) {
@@ -238,18 +231,12 @@ void Tform0::SetDoorHint(int door, bool on) {
   if (QLabel* label = DoorLabel(door)) label->setToolTip(on ? ToQString(DoorHint(door)) : QString());
 }
 
-void Tform0::SetLabelColour(QLabel* label, QColor colour) {
-  QPalette colours = label->palette();
-  colours.setColor(QPalette::WindowText, colour);
-  label->setPalette(colours);
-}
-
 void Tform0::LabelMouseMove(QLabel* label) {
-  SetLabelColour(label, label == LabelDejar ? kDejarHot : ToQColor(ColourLabelHot));
+  SetTextColour(label, label == LabelDejar ? kDejarHot : ToQColor(ColourLabelHot));
 }
 
 void Tform0::mosaicoMouseMove() {
-  for (const auto& [door, label] : labels_) SetLabelColour(label, ToQColor(ColourLabelNormal));
+  for (const auto& [door, label] : labels_) SetTextColour(label, ToQColor(ColourLabelNormal));
 }
 
 void Tform0::pilotoTimer() {
@@ -290,11 +277,7 @@ void Tform0::OpenDoor(int door) {
   piloto.stop();
   TimerTexto.stop();
   QLabel* label = DoorLabel(door);
-  if (label != nullptr) {
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, ToQColor(ColourPeach));
-    label->setPalette(colours);
-  }
+  if (label != nullptr) SetBackgroundColour(label, ToQColor(ColourPeach));
   for (QWidget* bubble : std::initializer_list<QWidget*>{Bocadillo1, LabelBocadillo1, labelBocadillo2}) bubble->hide();
   SetDoorHint(door, false);
   DoorX = (label != nullptr ? label->x() : 0) + 4;
@@ -335,11 +318,7 @@ void Tform0::FinishZoom() {
   TimerZoom.stop();
   ZoomLayer->hide();
   SetDoorHint(DoorNumber, true);
-  if (QLabel* label = DoorLabel(DoorNumber)) {
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, ToQColor(ColourIvory));
-    label->setPalette(colours);
-  }
+  if (QLabel* label = DoorLabel(DoorNumber)) SetBackgroundColour(label, ToQColor(ColourIvory));
   // Until the screen behind a door exists, the door only plays its animation.
   QWidget* screen = PrepareDoor(DoorNumber);
   if (screen == nullptr) return;

@@ -80,7 +80,6 @@ class Tform0 : public QWidget {
 
  private:
   void BuildControls();
-  void SetLabelColour(QLabel* label, QColor colour);
   void SetDoorHint(int door, bool on);
   void FinishZoom();
   void ShowScreen(QWidget* screen, bool hideMenuFirst);

@@ -16,6 +16,7 @@
 #include "core/shared_bitmaps.h"
 #include "core/text_helpers.h"
 #include "core/text_table.h"
+#include "core/widget_colours.h"
 
 namespace velmora {
 
@@ -227,16 +228,6 @@ constexpr int kBulletRole = Qt::UserRole + 2;
 constexpr int kBulletImage = 3;
 
 QColor Colour(TColor colour) { return ToQColor(colour); }
-
-void SetColours(QWidget* widget, QColor background, QColor text) {
-  QPalette colours = widget->palette();
-  colours.setColor(QPalette::Window, background);
-  colours.setColor(QPalette::Base, background);
-  colours.setColor(QPalette::WindowText, text);
-  colours.setColor(QPalette::Text, text);
-  widget->setPalette(colours);
-  widget->setAutoFillBackground(true);
-}
 
 void DrawBullet(QPainter* painter, const QRect& cell, int down) {
   const PictureList& bullets = DegreesImageList1();

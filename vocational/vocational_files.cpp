@@ -18,6 +18,7 @@ void LoadVocationalFiles() {
   LoadLineTable("lu3", t.TabLu3, t.CountLu3, WidthStd);
   LoadLineTable("lu4", t.TabLu4, t.CountLu4, WidthStd);
   LoadLineTable(lang + "fp", t.TabFp, t.CountFp, WidthFP);
+  LoadLineTable(lang + "fpba", t.TabFpba, t.CountFpba, WidthFP);  // names the basic titles of the all-FP view
   LoadMarkedLines(lang + "fp", t.TabFpMarked, t.CountFpMarked, t.FpMarkedLines, WidthFP);
   ReadLineTable(lang + "familias", t.TabFamilias, t.CountFamilias);
   LoadLineTable(lang + "informa", t.TabInforma, t.CountInforma, WidthStd);

@@ -16,23 +16,13 @@
 #include "core/startup.h"
 #include "core/text_helpers.h"
 #include "core/text_table.h"
+#include "tests/support/built_folder.h"
 
 namespace velmora {
 namespace {
 
-class SampleDataFolder : public ::testing::Test {
+class SampleDataFolder : public testing::BuiltFolderTest {
  protected:
-  SampleDataFolder() {
-    SetCurrentPlatform(&platform);
-    ResetCommonState();
-    std::filesystem::current_path(std::filesystem::path(VELMORA_DATA_FOLDER).parent_path());
-    RunStageA({}, "/nonexistent");
-  }
-  ~SampleDataFolder() override {
-    ReleaseSharedTables();
-    ReleaseSharedBitmaps();
-    SetCurrentPlatform(nullptr);
-  }
   // Codes of a coded line file (columns 1-2), blank codes left out.
   static std::set<int> Codes(const LineTable600& table, int count) {
     std::set<int> codes;
@@ -40,7 +30,6 @@ class SampleDataFolder : public ::testing::Test {
       if (const auto code = ParseInt(Field(table[static_cast<std::size_t>(i)].view(), 1, 2))) codes.insert(*code);
     return codes;
   }
-  RecordingPlatform platform;
 };
 
 TEST_F(SampleDataFolder, StartsWithoutAnyMessage) {

@@ -12,18 +12,15 @@
 #include "core/startup.h"
 #include "core/text_table.h"
 #include "navigation/menu_doors.h"
+#include "tests/support/built_folder.h"
 
 namespace velmora {
 namespace {
 
 // The menu over the sample data folder, as the start-up leaves it.
-class MainMenu : public ::testing::Test {
+class MainMenu : public testing::BuiltFolderTest {
  protected:
   MainMenu() {
-    SetCurrentPlatform(&platform);
-    ResetCommonState();
-    std::filesystem::current_path(std::filesystem::path(VELMORA_DATA_FOLDER).parent_path());
-    RunStageA({}, "/nonexistent");
     AnimationOn = false;
     menu = std::make_unique<Tform0>();
     menu->show();
@@ -32,9 +29,6 @@ class MainMenu : public ::testing::Test {
     menu.reset();
     ClearDoorOpeners();
     Navigation() = {};
-    ReleaseSharedTables();
-    ReleaseSharedBitmaps();
-    SetCurrentPlatform(nullptr);
   }
   QString Text(int line) const { return ToQString(TextLine(line)); }
   // A door whose screen exists: its opener records the preparation.
@@ -49,7 +43,6 @@ class MainMenu : public ::testing::Test {
     while (menu->TimerZoom.isActive()) menu->TimerZoomTimer();
   }
 
-  RecordingPlatform platform;
   std::unique_ptr<Tform0> menu;
   QWidget screen;
   std::vector<std::string> prepared;

@@ -17,6 +17,7 @@
 #include "core/startup.h"
 #include "core/text_helpers.h"
 #include "core/text_table.h"
+#include "tests/support/built_folder.h"
 #include "vocational/vocational_files.h"
 
 namespace velmora {
@@ -24,15 +25,10 @@ namespace {
 
 constexpr int kGestionAdministrativa = 4;  // the first title of family 2
 
-class MiddleGrade : public ::testing::Test {
+class MiddleGrade : public testing::BuiltFolderTest {
  protected:
   MiddleGrade() {
-    SetCurrentPlatform(&platform);
-    ResetCommonState();
     ResetPlaceModel();
-    std::filesystem::current_path(std::filesystem::path(VELMORA_DATA_FOLDER).parent_path());
-    RunStageA({}, "/nonexistent");
-    std::filesystem::current_path(VELMORA_DATA_FOLDER);
     AnimationOn = false;
     LoadVocationalFiles();
     screen = std::make_unique<TForm3>();
@@ -43,9 +39,6 @@ class MiddleGrade : public ::testing::Test {
     ClearDoorOpeners();
     Navigation() = {};
     ResetPlaceModel();
-    ReleaseSharedTables();
-    ReleaseSharedBitmaps();
-    SetCurrentPlatform(nullptr);
   }
   static QString Text(int line) { return ToQString(TextLine(line)); }
   std::string Cell(int row) const { return FromQString(screen->reja->item(row, 0)->text()); }
@@ -59,7 +52,6 @@ class MiddleGrade : public ::testing::Test {
     screen->ListTitClick(position - 1);
   }
 
-  RecordingPlatform platform;
   std::unique_ptr<TForm3> screen;
   QWidget menu;
 };

@@ -1,5 +1,7 @@
 // The place model over small tables written by each test, and once over the built sample folder.
 #include "vocational/place_model.h"
+#include "vocational/vocational_files.h"
+#include "tests/support/built_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -417,39 +419,13 @@ TEST_F(PlaceModelTest, StarsTwinkleInThreePhases) {
 }
 
 // The built sample folder: every community lists centres for some title.
-class SamplePlaces : public ::testing::Test {
+class SamplePlaces : public testing::BuiltFolderTest {
  protected:
   SamplePlaces() {
-    SetCurrentPlatform(&platform);
-    ResetCommonState();
     ResetPlaceModel();
-    std::filesystem::current_path(std::filesystem::path(VELMORA_DATA_FOLDER).parent_path());
-    RunStageA({}, "/nonexistent");
-    std::filesystem::current_path(VELMORA_DATA_FOLDER);
-    SharedTables& t = Tabs();
-    LoadLineTable("comunida", t.TabComunida, t.CountComunida, WidthShort);
-    LoadLineTable("cas\\fp2", t.TabFp2, t.CountFp2, WidthFP);
-    LoadLineTable("cas\\fp", t.TabFp, t.CountFp, WidthFP);
-    LoadLineTable("cas\\fpba", t.TabFpba, t.CountFpba, WidthFP);
-    LoadLineTable("lu1", t.TabLu1, t.CountLu1, WidthStd);
-    LoadLineTable("lu2", t.TabLu2, t.CountLu2, WidthStd);
-    LoadLineTable("lu3", t.TabLu3, t.CountLu3, WidthStd);
-    LoadLineTable("lu4", t.TabLu4, t.CountLu4, WidthStd);
-    ReadRecords("datluggm", std::as_writable_bytes(std::span(t.Binary.OfferGM)), kOfferRecordSize, 4);
-    ReadRecords("datluggs", std::as_writable_bytes(std::span(t.Binary.OfferGS)), kOfferRecordSize, 4);
-    ReadRecords("datlugbas", std::as_writable_bytes(std::span(t.Binary.OfferBasic)), kOfferRecordSize, 4);
-    int count = 0;
-    LoadRegionNames("comarcas", t.Binary.Comarcas, count, 20);
-    LoadRegionNamesM("comarcasm", t.Binary.Municipalities, count, 25);
-    PrepareCentreZoneCodes();
+    LoadVocationalFiles();
   }
-  ~SamplePlaces() override {
-    ResetPlaceModel();
-    ReleaseSharedTables();
-    ReleaseSharedBitmaps();
-    SetCurrentPlatform(nullptr);
-  }
-  RecordingPlatform platform;
+  ~SamplePlaces() override { ResetPlaceModel(); }
 };
 
 TEST_F(SamplePlaces, EveryCommunityListsCentresAndTheDetailedRegionsToo) {
