@@ -1004,8 +1004,10 @@ void TForm3::BotImprimirClick() {
     PrintSelection = false;
     PrintCommunities.clear();
   } else if (Mode == SearchMode::ByPlace) {
-    const bool catalonia = !mapac->isHidden() && Places.SelectedCommunity == kCommunityCatalonia;
-    if (!catalonia && ListSelLugFP->currentRow() < 0) return;
+    // On a detailed map the chosen comarca or zone is the place; the list has no selection.
+    const bool detailedMap = (!mapac->isHidden() && Places.SelectedCommunity == kCommunityCatalonia) ||
+                             (!mapam->isHidden() && Places.SelectedCommunity == kCommunityMadrid);
+    if (!detailedMap && ListSelLugFP->currentRow() < 0) return;
     const std::optional<ResolvedPlace> place = ResolvePlace(ListSelLugFP->currentRow() + 1);
     if (!place) return;
     std::string name = FromQString(PanelCarSel->text());
@@ -1038,9 +1040,7 @@ void TForm3::BotRetrocederFPClick() {
   Background->show();
   if (Places.TownMode && Places.PlaceCount > 1) {
     ClearGrid();
-    const int position = ListSelLugFP->currentRow();
     FillList(ListSelLugFP, LeaveTownMode());
-    Q_UNUSED(position);
     ListSelLugFP->setCurrentRow(-1);
     return;
   }

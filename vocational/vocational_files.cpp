@@ -5,6 +5,7 @@
 #include "core/binary_readers.h"
 #include "core/common.h"
 #include "core/line_loaders.h"
+#include "core/text_table.h"
 #include "vocational/place_model.h"
 
 namespace velmora {
@@ -26,6 +27,10 @@ void LoadVocationalFiles() {
   LoadMarkedLines(lang + "fp2", t.TabFp2Marked, t.CountFp2Marked, t.Fp2MarkedLines, WidthFP);
   LoadBlocks26(lang + "asignagm", t.TabAsignagm, t.CountFp2);
   if (StartAborted) return;
+  // Record 0 of a table is its heading when the table is printed.
+  t.TabFp[0] = TextLine(294);
+  for (auto* centres : {&t.TabLu1, &t.TabLu2, &t.TabLu3, &t.TabLu4}) (*centres)[0] = TextLine(276);
+  t.TabComunida[0] = TextLine(275);
   ReadRecords("datluggs", std::as_writable_bytes(std::span(t.Binary.OfferGS)), kOfferRecordSize, 4);
   ReadRecords("datluggm", std::as_writable_bytes(std::span(t.Binary.OfferGM)), kOfferRecordSize, 4);
   ReadRecords("datlugbas", std::as_writable_bytes(std::span(t.Binary.OfferBasic)), kOfferRecordSize, 4);

@@ -5,7 +5,8 @@
 namespace velmora {
 
 // Reads comunida, lu1..lu4, the three offer files, fp and fp2 (with their marked tables), familias,
-// asignagm, informa, comarcas and comarcasm, then prepares the zone codes of lu2 and lu4.
+// asignagm, informa, comarcas and comarcasm, gives fp, lu1..lu4 and comunida their print headings,
+// then prepares the zone codes of lu2 and lu4.
 // A missing line file sets StartAborted through its loader.
 void LoadVocationalFiles();
 

@@ -331,7 +331,7 @@ TEST_F(MiddleGrade, PrintingAPlace) {
   EXPECT_EQ(t.PrintLines[1].view().substr(0, 1), "-");
   EXPECT_EQ(t.PrintLines[1].view().size(), 53u);  // 44 characters of the centre, then its telephone
 
-  // Without a place chosen in the list nothing prints, the comarca map excepted.
+  // Without a place chosen in the list nothing prints; a comarca or a zone is a chosen place.
   asked = false;
   screen->BotRetrocederFPClick();
   screen->botLug2Click();
@@ -339,10 +339,14 @@ TEST_F(MiddleGrade, PrintingAPlace) {
   screen->BotImprimirClick();
   EXPECT_FALSE(asked);
   Click(kCommunityMadrid, &TForm3::mapaClick);
+  screen->BotImprimirClick();
+  EXPECT_FALSE(asked);  // no zone yet
   Click(2, &TForm3::mapamClick);
   ASSERT_GT(screen->reja->rowCount(), 0);
   screen->BotImprimirClick();
-  EXPECT_FALSE(asked);
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(t.PrintLines[0].view(), std::string(TextLine(289)) + ": Madrid - " + std::string(TextLine(113)));
+  EXPECT_EQ(t.PrintCount, screen->reja->rowCount());
 }
 
 TEST_F(MiddleGrade, BackButtonCases) {

@@ -430,6 +430,10 @@ class SamplePlaces : public testing::BuiltFolderTest {
 
 TEST_F(SamplePlaces, EveryCommunityListsCentresAndTheDetailedRegionsToo) {
   ASSERT_TRUE(platform.messages.empty()) << platform.messages.front();
+  // Record 0 is a print heading, never a file line that a list could show.
+  EXPECT_EQ(Tabs().TabComunida[0].view(), TextLine(275));
+  EXPECT_EQ(Tabs().TabLu4[0].view(), TextLine(276));
+  EXPECT_EQ(Tabs().TabFp[0].view(), TextLine(294));
   int gestion = 0;
   for (int title = 1; title <= Tabs().CountFp2; ++title)
     if (TrimBlanks(Tabs().TabFp2[static_cast<std::size_t>(title)].view()) == "Gesti\xF3n Administrativa") gestion = title;
