@@ -134,13 +134,15 @@ std::optional<std::string> LayOutCentre(const Centre& centre, std::string& probl
     return std::nullopt;
   }
   std::string text = centre.town + std::string(townWidth - centre.town.size(), ' ') + centre.name;
-  const std::size_t textWidth = keyed ? kCentreTextWidth - 1 : kCentreTextWidth;
+  // The last column stays blank (or holds the key) so that a printed line, which runs the
+  // telephone straight after it, never glues the name to the number.
+  const std::size_t textWidth = kCentreTextWidth - 1;
   if (centre.name.empty() || text.size() > textWidth) {
     problem = "the centre name must have 1 to " + std::to_string(textWidth - townWidth) + " characters here";
     return std::nullopt;
   }
   text.resize(textWidth, ' ');
-  if (keyed) text += centre.key[1];
+  text += keyed ? centre.key[1] : ' ';
   if (centre.phone.size() != kPhoneWidth ||
       !std::all_of(centre.phone.begin(), centre.phone.end(), [](char c) { return c >= '0' && c <= '9'; })) {
     problem = "the telephone must be 9 digits";
