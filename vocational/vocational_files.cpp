@@ -1,5 +1,6 @@
 #include "vocational/vocational_files.h"
 
+#include <algorithm>
 #include <span>
 
 #include "core/binary_readers.h"
@@ -10,6 +11,20 @@
 
 namespace velmora {
 
+std::vector<std::string> LoadBasicTitles() {
+  SharedTables& t = Tabs();
+  LoadLineTable(LanguageFolder + "fpba", t.TabFpba, t.CountFpba, WidthFP);
+  // Lines 1-9 name the families; the offer files number the titles from line 10.
+  const int families = std::min(kBasicFamilyLines, t.CountFpba);
+  std::vector<std::string> names;
+  for (int i = 1; i <= families; ++i) names.emplace_back(t.TabFpba[static_cast<std::size_t>(i)].view());
+  const auto first = t.TabFpba.begin() + 1;
+  std::move(first + families, first + t.CountFpba, first);
+  std::fill(first + t.CountFpba - families, first + t.CountFpba, LineTable::value_type());
+  t.CountFpba -= families;
+  return names;
+}
+
 void LoadVocationalFiles() {
   SharedTables& t = Tabs();
   const std::string& lang = LanguageFolder;
@@ -19,7 +34,7 @@ void LoadVocationalFiles() {
   LoadLineTable("lu3", t.TabLu3, t.CountLu3, WidthStd);
   LoadLineTable("lu4", t.TabLu4, t.CountLu4, WidthStd);
   LoadLineTable(lang + "fp", t.TabFp, t.CountFp, WidthFP);
-  LoadLineTable(lang + "fpba", t.TabFpba, t.CountFpba, WidthFP);  // names the basic titles of the all-FP view
+  LoadBasicTitles();  // names the basic titles of the all-FP view
   LoadMarkedLines(lang + "fp", t.TabFpMarked, t.CountFpMarked, t.FpMarkedLines, WidthFP);
   ReadLineTable(lang + "familias", t.TabFamilias, t.CountFamilias);
   LoadLineTable(lang + "informa", t.TabInforma, t.CountInforma, WidthStd);

@@ -434,6 +434,17 @@ TEST_F(SamplePlaces, EveryCommunityListsCentresAndTheDetailedRegionsToo) {
   EXPECT_EQ(Tabs().TabComunida[0].view(), TextLine(275));
   EXPECT_EQ(Tabs().TabLu4[0].view(), TextLine(276));
   EXPECT_EQ(Tabs().TabFp[0].view(), TextLine(294));
+  // Every basic title a centre offers names a title, not a family line or a heading.
+  for (int file = 1; file <= 4; ++file)
+    for (int line = 1; line <= kLineTableLines; ++line) {
+      const OfferEntry basic = OfferEntryOf(OfferFile(Grade::Basic), file, line);
+      for (int i = 0; i < basic.n; ++i) {
+        const int title = basic.titles[static_cast<std::size_t>(i)];
+        ASSERT_TRUE(title >= 1 && title <= Tabs().CountFpba) << title;
+        const std::string_view name = Tabs().TabFpba[static_cast<std::size_t>(title)].view();
+        EXPECT_NE(name.substr(1, 1), "-") << name;
+      }
+    }
   int gestion = 0;
   for (int title = 1; title <= Tabs().CountFp2; ++title)
     if (TrimBlanks(Tabs().TabFp2[static_cast<std::size_t>(title)].view()) == "Gesti\xF3n Administrativa") gestion = title;
