@@ -214,7 +214,9 @@ void BuildPlaceReport(const std::string& placeName, const ResolvedPlace& place) 
   StartReport(Text(289) + ": " + std::string(TrimBlanks(placeName)) + " - " + Text(113));
   const PlaceListing listing = CentresOfPlace(Grade::GM, place, {.printing = true});
   std::vector<GridRow> rows;
-  for (const GridRow& row : listing.rows) rows.push_back({std::string(Field(row.text, 1, 44)) + row.phone, {}, 0});
+  // A centre row is its header mark and columns 2-45 of the centre line; keeping all 45
+  // characters keeps the blank column 45 between the centre's name and its telephone.
+  for (const GridRow& row : listing.rows) rows.push_back({std::string(Field(row.text, 1, 45)) + row.phone, {}, 0});
   AppendPrintRows(rows);
   BoldLines[0] = 0;
 }

@@ -1,6 +1,8 @@
 // The middle-grade screen over the built sample folder, driven through its handlers.
 #include "vocational/middle_grade_screen.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <gtest/gtest.h>
@@ -329,7 +331,11 @@ TEST_F(MiddleGrade, PrintingAPlace) {
                                         std::string(TextLine(113)));
   ASSERT_GT(t.PrintCount, 1);
   EXPECT_EQ(t.PrintLines[1].view().substr(0, 1), "-");
-  EXPECT_EQ(t.PrintLines[1].view().size(), 53u);  // 44 characters of the centre, then its telephone
+  // The header mark, the 44 characters of the centre (a blank last), then its telephone.
+  const std::string_view header = t.PrintLines[1].view();
+  ASSERT_EQ(header.size(), 54u);
+  EXPECT_EQ(header[44], ' ');
+  EXPECT_TRUE(std::all_of(header.begin() + 45, header.end(), [](char c) { return c >= '0' && c <= '9'; })) << header;
 
   // Without a place chosen in the list nothing prints; a comarca or a zone is a chosen place.
   asked = false;
