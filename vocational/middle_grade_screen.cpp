@@ -362,6 +362,7 @@ constexpr int kGroupsHeight = 301;
 constexpr int kFamiliesHeight = 169;
 constexpr QPoint kMapPanel(560, 150);
 constexpr QPoint kDetailAt(560, 400);
+constexpr int kMapLabelHeight = 20;
 
 }  // namespace
 
@@ -476,16 +477,17 @@ void TForm3::BuildControls() {
   }
   mapac->hide();
   mapam->hide();
-  PanelMapa = Caption(this, QRect(0, 0, MapLabelWidth, 20), ColourNavy, ColourIvory);
+  PanelMapa = Caption(this, QRect(0, 0, MapLabelWidth, kMapLabelHeight), ColourNavy, ColourIvory);
   PanelMapa->setFont(ScreenFont("Arial", 9, true));
 
   ListSelLugFP = List(this, QRect(kDetailAt, QSize(430, 260)));
   connect(ListSelLugFP, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { ListSelLugFPClick(ListSelLugFP->row(item)); });
-  listBarcelona = List(this, QRect(kDetailAt + QPoint(290, 0), QSize(170, 190)));
+  // Over the sea beside the comarca map, wide enough for the longest sub-area and inside the frame.
+  listBarcelona = List(this, QRect(kDetailAt + QPoint(245, 0), QSize(190, 190)));
   for (int entry = kComarcas + 1; entry <= std::min(Tabs().Binary.Comarcas.count, 60); ++entry)
     listBarcelona->addItem(ToQString(Tabs().Binary.Comarcas.name[static_cast<std::size_t>(entry)].view()));
   connect(listBarcelona, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { listBarcelonaClick(listBarcelona->row(item)); });
-  BotCerrar = Button(this, 13, QRect(kDetailAt + QPoint(290, 195), QSize(170, 26)));
+  BotCerrar = Button(this, 13, QRect(kDetailAt + QPoint(245, 195), QSize(190, 26)));
   BotCerrar->hide();
   connect(BotCerrar, &QPushButton::clicked, this, &TForm3::BotCerrarClick);
 
@@ -762,6 +764,8 @@ void PlaceMapLabel(QLabel* label, const HoverLabel& hover, QWidget* map) {
   if (!hover.shown) return label->hide();
   label->setText(ToQString(hover.text));
   label->setFixedWidth(hover.width > 0 ? hover.width : MapLabelWidth);
+  // A zone of three long municipality names wraps; the label grows rather than cutting it.
+  label->setFixedHeight(std::max(kMapLabelHeight, label->heightForWidth(label->width()) + 4));
   label->move(map->mapTo(map->window(), QPoint(hover.left, hover.top)) + QPoint(12, 16));
   label->setVisible(!hover.text.empty());
   label->raise();
