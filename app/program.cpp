@@ -27,7 +27,7 @@ int RunVelmora(bool quitWhenLoopStarts) {
   RegisterProgramScreens();
   ProgramBody body = StartProgramBody();
   if (body.exitCode) return *body.exitCode;
-  if (quitWhenLoopStarts) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+  if (quitWhenLoopStarts) QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });  // quit() would ask the windows to close
   const int exitCode = QApplication::exec();
   body = {};
   SetCurrentPlatform(nullptr);
