@@ -1010,9 +1010,9 @@ void TForm3::BotImprimirClick() {
     PrintSelection = false;
     PrintCommunities.clear();
   } else if (Mode == SearchMode::ByPlace) {
-    // On a detailed map the chosen comarca or zone is the place; the list has no selection.
-    const bool detailedMap = (!mapac->isHidden() && Places.SelectedCommunity == kCommunityCatalonia) ||
-                             (!mapam->isHidden() && Places.SelectedCommunity == kCommunityMadrid);
+    // On a detailed map (shown only for its own community) the chosen comarca or zone is the
+    // place, and resolving it checks that one was chosen; the list has no selection.
+    const bool detailedMap = !mapac->isHidden() || !mapam->isHidden();
     if (!detailedMap && ListSelLugFP->currentRow() < 0) return;
     const std::optional<ResolvedPlace> place = ResolvePlace(ListSelLugFP->currentRow() + 1);
     if (!place) return;
