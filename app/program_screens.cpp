@@ -3,19 +3,17 @@
 #include "core/screen_registry.h"
 #include "core/yes_no_dialog.h"
 #include "navigation/main_menu.h"
+#include "navigation/star_map.h"
+#include "university/degrees_screen.h"
 #include "vocational/middle_grade_screen.h"
-#include "vocational/vocational_files.h"
 
 namespace velmora {
 
 // Each screen adds one line here as it is written; the registry creates them in their order.
 void RegisterProgramScreens() {
   RegisterScreen("Tform0", [] { return new Tform0; });
-  // Until the degrees screen exists, its turn reads the files the vocational screens need.
-  RegisterScreen("TForm1", []() -> QWidget* {
-    LoadVocationalFiles();
-    return nullptr;
-  });
+  RegisterScreen("TForm7", [] { return new TForm7; });
+  RegisterScreen("TForm1", [] { return new TForm1; });
   RegisterScreen("TForm3", [] { return new TForm3; });
   RegisterScreen("TForm4", [] { return new TForm4; });
 }

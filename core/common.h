@@ -86,12 +86,13 @@ struct SharedTables {
   LineTable TabCarreran, TabCarreranb, TabOtros, TabItinerar, TabFp, TabFpMarked, TabReqfp, TabActivida,
       TabFamilias, TabComunida, TabLu1, TabLu2, TabLu3, TabLu4, TabArts, TabFpba, TabCertifica, TabCualidad,
       TabInteres, TabMaterias, TabInforma, TabFps, TabCuestion, TabFp2, TabFp2Marked, TabLugarName,
-      TabLugarText;
+      TabLugarText, TabProfesio;
   int CountCarreran = 0, CountCarreranb = 0, CountOtros = 0, CountItinerar = 0, CountFp = 0,
       CountFpMarked = 0, CountReqfp = 0, CountActivida = 0, CountFamilias = 0, CountComunida = 0,
       CountLu1 = 0, CountLu2 = 0, CountLu3 = 0, CountLu4 = 0, CountArts = 0, CountFpba = 0,
       CountCertifica = 0, CountCualidad = 0, CountInteres = 0, CountMaterias = 0, CountInforma = 0,
-      CountFps = 0, CountCuestion = 0, CountFp2 = 0, CountFp2Marked = 0, CountLugar = 0;
+      CountFps = 0, CountCuestion = 0, CountFp2 = 0, CountFp2Marked = 0, CountLugar = 0,
+      CountProfesio = 0;
   MarkedLineNumbers FpMarkedLines{}, Fp2MarkedLines{};
 
   LineTable90 TabCertificah;
@@ -106,6 +107,14 @@ struct SharedTables {
   int CountInformaL = 0, CountMateriasL = 0;
   LineTable200 TabCarrenue;
   int CountCarrenue = 0;
+  // Admission subjects: line s of materiasp is record s - 1.
+  RecordTable<70, 100> TabMateriasp;
+  int CountMateriasp = 0;
+  // Activity codes of activida (1..30) and the two activity codes of each profession (1..250).
+  std::array<FixedString<4>, 31> ActivityCodes{};
+  std::array<FixedString<4>, 251> ProfessionCode1{}, ProfessionCode2{};
+  // Branch 1..5 of each degree 1..350.
+  std::array<int, 351> BranchOfDegree{};
 
   // Work tables filled by the screens.
   PrintTable PrintLines, PrintLines2, PrintLines3;

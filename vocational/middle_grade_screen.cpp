@@ -17,6 +17,7 @@
 #include "core/text_helpers.h"
 #include "core/text_table.h"
 #include "core/widget_colours.h"
+#include "vocational/map_widgets.h"
 
 namespace velmora {
 
@@ -362,7 +363,6 @@ constexpr int kGroupsHeight = 301;
 constexpr int kFamiliesHeight = 169;
 constexpr QPoint kMapPanel(560, 150);
 constexpr QPoint kDetailAt(560, 400);
-constexpr int kMapLabelHeight = 20;
 
 }  // namespace
 
@@ -477,8 +477,7 @@ void TForm3::BuildControls() {
   }
   mapac->hide();
   mapam->hide();
-  PanelMapa = Caption(this, QRect(0, 0, MapLabelWidth, kMapLabelHeight), ColourNavy, ColourIvory);
-  PanelMapa->setFont(ScreenFont("Arial", 9, true));
+  PanelMapa = MakeMapLabel(this);
 
   ListSelLugFP = List(this, QRect(kDetailAt, QSize(430, 260)));
   connect(ListSelLugFP, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { ListSelLugFPClick(ListSelLugFP->row(item)); });
@@ -726,15 +725,7 @@ void TForm3::RepaintMap() {
 }
 
 void TForm3::TimerEstrellasTimer() {
-  if (!stars_ || mapImage_.isNull()) return;
-  QPainter painter(&mapImage_);
-  for (const StarEllipse& star : stars_->Tick()) {
-    painter.setPen(ToQColor(star.pen));
-    painter.setBrush(ToQColor(star.brush));
-    painter.drawEllipse(QPoint(star.cx, star.cy), star.radius, star.radius);
-  }
-  painter.end();
-  mapa->setPixmap(QPixmap::fromImage(mapImage_));
+  if (stars_) DrawStarTick(*stars_, mapImage_, mapa);
 }
 
 void TForm3::ShowInfo(const std::vector<std::string>& lines, bool watching, const std::string& caption) {
@@ -759,19 +750,6 @@ void TForm3::botAsigClick() { ShowInfo(StudyLines(Places.SelectedTitle), true, T
 
 // ---- Maps ------------------------------------------------------------------------------------
 
-namespace {
-void PlaceMapLabel(QLabel* label, const HoverLabel& hover, QWidget* map) {
-  if (!hover.shown) return label->hide();
-  label->setText(ToQString(hover.text));
-  label->setFixedWidth(hover.width > 0 ? hover.width : MapLabelWidth);
-  // A zone of three long municipality names wraps; the label grows rather than cutting it.
-  label->setFixedHeight(std::max(kMapLabelHeight, label->heightForWidth(label->width()) + 4));
-  label->move(map->mapTo(map->window(), QPoint(hover.left, hover.top)) + QPoint(12, 16));
-  label->setVisible(!hover.text.empty());
-  label->raise();
-  map->setCursor(hover.handCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
-}
-}  // namespace
 
 void TForm3::mapaMouseMove(int x, int y) {
   const HoverLabel hover = HoverMap(MapKind::Communities, x, y);

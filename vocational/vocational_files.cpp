@@ -6,7 +6,6 @@
 #include "core/binary_readers.h"
 #include "core/common.h"
 #include "core/line_loaders.h"
-#include "core/text_table.h"
 #include "vocational/place_model.h"
 
 namespace velmora {
@@ -28,25 +27,12 @@ std::vector<std::string> LoadBasicTitles() {
 void LoadVocationalFiles() {
   SharedTables& t = Tabs();
   const std::string& lang = LanguageFolder;
-  LoadLineTable("comunida", t.TabComunida, t.CountComunida, WidthShort);
-  LoadLineTable("lu1", t.TabLu1, t.CountLu1, WidthStd);
-  LoadLineTable("lu2", t.TabLu2, t.CountLu2, WidthStd);
-  LoadLineTable("lu3", t.TabLu3, t.CountLu3, WidthStd);
-  LoadLineTable("lu4", t.TabLu4, t.CountLu4, WidthStd);
-  LoadLineTable(lang + "fp", t.TabFp, t.CountFp, WidthFP);
   LoadBasicTitles();  // names the basic titles of the all-FP view
-  LoadMarkedLines(lang + "fp", t.TabFpMarked, t.CountFpMarked, t.FpMarkedLines, WidthFP);
-  ReadLineTable(lang + "familias", t.TabFamilias, t.CountFamilias);
   LoadLineTable(lang + "informa", t.TabInforma, t.CountInforma, WidthStd);
   LoadLineTable(lang + "fp2", t.TabFp2, t.CountFp2, WidthFP);
   LoadMarkedLines(lang + "fp2", t.TabFp2Marked, t.CountFp2Marked, t.Fp2MarkedLines, WidthFP);
   LoadBlocks26(lang + "asignagm", t.TabAsignagm, t.CountFp2);
   if (StartAborted) return;
-  // Record 0 of a table is its heading when the table is printed.
-  t.TabFp[0] = TextLine(294);
-  for (auto* centres : {&t.TabLu1, &t.TabLu2, &t.TabLu3, &t.TabLu4}) (*centres)[0] = TextLine(276);
-  t.TabComunida[0] = TextLine(275);
-  ReadRecords("datluggs", std::as_writable_bytes(std::span(t.Binary.OfferGS)), kOfferRecordSize, 4);
   ReadRecords("datluggm", std::as_writable_bytes(std::span(t.Binary.OfferGM)), kOfferRecordSize, 4);
   ReadRecords("datlugbas", std::as_writable_bytes(std::span(t.Binary.OfferBasic)), kOfferRecordSize, 4);
   int count = 0;

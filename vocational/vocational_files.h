@@ -1,5 +1,6 @@
-// The files the vocational screens read at start-up. The degrees and questionnaires screens that
-// will read them are not written yet, so one function reads them all at the degrees screen's turn.
+// The files the vocational screens read at start-up beyond those the degree files bring (the
+// places, the centre files, fp, familias and datluggs). The screens that will read them are not
+// written yet, so the degrees screen reads them right after its own files.
 #pragma once
 
 #include <string>
@@ -13,9 +14,8 @@ inline constexpr int kBasicFamilyLines = 9;
 // files number it; returns the family lines for the FP Basica family list.
 std::vector<std::string> LoadBasicTitles();
 
-// Reads comunida, lu1..lu4, the three offer files, fp, fpba and fp2 (with their marked tables), familias,
-// asignagm, informa, comarcas and comarcasm, gives fp, lu1..lu4 and comunida their print headings,
-// then prepares the zone codes of lu2 and lu4.
+// Reads fpba, fp2 (with its marked table), asignagm, informa, datluggm, datlugbas, comarcas and
+// comarcasm, then prepares the zone codes of lu2 and lu4 (read before, with the degree files).
 // A missing line file sets StartAborted through its loader.
 void LoadVocationalFiles();
 

@@ -189,6 +189,56 @@ void CheckReqfp(const Lines& lines, Problems& problems) {
   CheckWidth(lines, 1, lines.size(), 55, problems);
 }
 
+// Line files read into tables of a fixed number of lines and characters.
+template <std::size_t MaxLines, std::size_t Width>
+void CheckPlainLines(const Lines& lines, Problems& problems) {
+  CheckCount(lines, 1, MaxLines, problems);
+  CheckWidth(lines, 1, lines.size(), Width, problems);
+}
+
+// "activida": a four-character code, a blank, the name; at most 30 activities.
+void CheckActivida(const Lines& lines, Problems& problems) {
+  CheckCount(lines, 24, 30, problems);
+  CheckWidth(lines, 1, lines.size(), 60, problems);
+  std::set<std::string> codes;
+  for (std::size_t i = 1; i <= lines.size(); ++i) {
+    const std::string& line = lines[i - 1];
+    if (line.size() < 6 || line[4] != ' ' || IsBlankLine(Field(line, 1, 4)) || IsBlankLine(Field(line, 6, 55)))
+      problems.push_back(At(i, "columns 1-4 hold the code, column 5 a blank, the name starts in column 6"));
+    else if (!codes.insert(std::string(Field(line, 1, 4))).second)
+      problems.push_back(At(i, "activity code used twice"));
+  }
+}
+
+// "profesio": two activity codes in columns 1-4 and 6-9, the name in columns 11-50.
+void CheckProfesio(const Lines& lines, Problems& problems) {
+  CheckCount(lines, 1, 250, problems);
+  CheckWidth(lines, 1, lines.size(), 56, problems);
+  for (std::size_t i = 1; i <= lines.size(); ++i) {
+    const std::string& line = lines[i - 1];
+    if (line.size() < 11 || line[4] != ' ' || line[9] != ' ' || IsBlankLine(Field(line, 1, 4)) ||
+        IsBlankLine(Field(line, 11, 40)))
+      problems.push_back(At(i, "codes in columns 1-4 and 6-9, the name in columns 11-50"));
+  }
+}
+
+// "asignaot": whole blocks of a title line and 50 content lines.
+void CheckFiftyBlockFile(const Lines& lines, Problems& problems) {
+  constexpr std::size_t kFiftyBlockLines = 51;
+  CheckCount(lines, kFiftyBlockLines, kFiftyBlockLines * 50, problems);
+  CheckWidth(lines, 1, lines.size(), 60, problems);
+  if (lines.size() % kFiftyBlockLines != 0)
+    problems.push_back("has " + std::to_string(lines.size()) + " lines, not whole blocks of 51");
+}
+
+// "comuint": a line per community, the web text in columns 15-114.
+void CheckComuint(const Lines& lines, Problems& problems) {
+  CheckCount(lines, 19, 20, problems);
+  CheckWidth(lines, 1, lines.size(), 114, problems);
+  for (std::size_t i = 1; i <= lines.size(); ++i)
+    if (IsBlankLine(Field(lines[i - 1], 15, 100))) problems.push_back(At(i, "the web address starts in column 15"));
+}
+
 const std::map<std::string, std::function<void(const Lines&, Problems&)>, std::less<>>& Rules() {
   static const std::map<std::string, std::function<void(const Lines&, Problems&)>, std::less<>> rules = {
       {"textos", CheckTextos},      {"informa_l", CheckCodedLines}, {"materias_l", CheckCodedLines},
@@ -196,6 +246,12 @@ const std::map<std::string, std::function<void(const Lines&, Problems&)>, std::l
       {"familias", CheckFamilias},  {"fp", CheckTitleFile},         {"fp2", CheckTitleFile},
       {"fpba", CheckFpba},          {"asignafp", CheckBlockFile},   {"asignagm", CheckBlockFile},
       {"asignaba", CheckBlockFile}, {"informa", CheckInforma},      {"reqfp", CheckReqfp},
+      // Degree names are shown in 55 columns beside a university's cut-off mark.
+      {"carreran", CheckPlainLines<350, 55>},  {"carreranb", CheckPlainLines<100, 60>},
+      {"materiasp", CheckPlainLines<100, 70>}, {"otros", CheckPlainLines<1100, 55>},
+      {"itinerar", CheckPlainLines<1100, 54>}, {"activida", CheckActivida},
+      {"profesio", CheckProfesio},             {"asignaot", CheckFiftyBlockFile},
+      {"comuint", CheckComuint},
   };
   return rules;
 }

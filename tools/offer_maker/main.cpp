@@ -12,47 +12,19 @@
 
 #include "core/cp1252.h"
 #include "tools/offer_maker/offer_sources.h"
+#include "tools/offer_maker/source_files.h"
 
 namespace fs = std::filesystem;
 using namespace velmora::tools;
 
 namespace {
 
+constexpr const char* kMaker = "velmora_offer_maker";
 constexpr const char* kUsage = "usage: velmora_offer_maker --source DIR --titles DIR --out DIR\n";
 
 struct Options {
   fs::path source, titles, out;
 };
-
-std::optional<std::string> ReadWhole(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
-
-// Lines of a data-folder file: CR LF ends, Ctrl-Z ends the file.
-std::optional<std::vector<std::string>> ReadFolderLines(const fs::path& path) {
-  auto bytes = ReadWhole(path);
-  if (!bytes) return std::nullopt;
-  if (const auto eof = bytes->find('\x1A'); eof != std::string::npos) bytes->resize(eof);
-  std::vector<std::string> lines;
-  std::istringstream in(*bytes);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
-
-bool WriteFile(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) std::cerr << "velmora_offer_maker: cannot write " << path.string() << "\n";
-  return static_cast<bool>(out);
-}
 
 class Maker {
 public:
@@ -73,29 +45,7 @@ private:
   }
 
   std::optional<CsvTable> ReadTable(const std::string& name, const std::vector<std::string>& columns) {
-    const fs::path path = options_.source / name;
-    const std::string label = path.generic_string();
-    const auto text = ReadWhole(path);
-    if (!text) {
-      Problem(label, 0, "missing");
-      return std::nullopt;
-    }
-    CsvTable table = ParseCsv(*text, label, problems_);
-    if (table.header != columns) {
-      std::string expected;
-      for (const auto& column : columns) expected += (expected.empty() ? "" : ",") + column;
-      Problem(label, 0, "the header must be " + expected);
-      return std::nullopt;
-    }
-    // Every field in Windows-1252 from here on.
-    for (CsvRow& row : table.rows) {
-      for (std::string& field : row.fields) {
-        auto converted = velmora::Utf8ToCp1252(field);
-        if (converted.badColumn != 0) Problem(label, row.line, "a character is not valid UTF-8 or has no Windows-1252 form");
-        field = converted.text;
-      }
-    }
-    return table;
+    return ReadSourceTable(options_.source / name, columns, problems_);
   }
 
   void ReadCentres() {
@@ -219,10 +169,10 @@ private:
     for (int file = 1; file <= kCentreFiles; ++file) {
       std::string bytes;
       for (const std::string& line : lines_[static_cast<std::size_t>(file - 1)]) bytes += line + "\r\n";
-      ok = WriteFile(options_.out / ("lu" + std::to_string(file)), bytes) && ok;
+      ok = WriteFile(options_.out / ("lu" + std::to_string(file)), bytes, kMaker) && ok;
     }
     for (Grade grade : kGrades)
-      ok = WriteFile(options_.out / std::string(OfferFileName(grade)), EncodeOffers(offers_[grade])) && ok;
+      ok = WriteFile(options_.out / std::string(OfferFileName(grade)), EncodeOffers(offers_[grade]), kMaker) && ok;
     return ok;
   }
 

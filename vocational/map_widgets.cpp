@@ -1,0 +1,48 @@
+#include "vocational/map_widgets.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "core/display_helpers.h"
+#include "core/module_screen.h"
+#include "core/qt_text.h"
+#include "core/widget_colours.h"
+
+namespace velmora {
+
+QLabel* MakeMapLabel(QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setGeometry(0, 0, MapLabelWidth, kMapLabelHeight);
+  label->setFont(ScreenFont("Arial", 9, true));
+  label->setAlignment(Qt::AlignCenter);
+  label->setWordWrap(true);
+  SetColours(label, ToQColor(ColourIvory), ToQColor(ColourNavy));
+  label->hide();
+  return label;
+}
+
+void PlaceMapLabel(QLabel* label, const HoverLabel& hover, QWidget* map) {
+  if (!hover.shown) return label->hide();
+  label->setText(ToQString(hover.text));
+  label->setFixedWidth(hover.width > 0 ? hover.width : MapLabelWidth);
+  // A zone of three long municipality names wraps; the label grows rather than cutting it.
+  label->setFixedHeight(std::max(kMapLabelHeight, label->heightForWidth(label->width()) + 4));
+  label->move(map->mapTo(label->parentWidget(), QPoint(hover.left, hover.top)) + QPoint(12, 16));
+  label->setVisible(!hover.text.empty());
+  label->raise();
+  map->setCursor(hover.handCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void DrawStarTick(StarBlinker& stars, QImage& picture, QLabel* map) {
+  if (picture.isNull()) return;
+  QPainter painter(&picture);
+  for (const StarEllipse& star : stars.Tick()) {
+    painter.setPen(ToQColor(star.pen));
+    painter.setBrush(ToQColor(star.brush));
+    painter.drawEllipse(QPoint(star.cx, star.cy), star.radius, star.radius);
+  }
+  painter.end();
+  map->setPixmap(QPixmap::fromImage(picture));
+}
+
+}  // namespace velmora
