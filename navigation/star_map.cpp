@@ -19,6 +19,7 @@ TForm7::TForm7()
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint) {
   setWindowTitle(" ");
+  setAttribute(Qt::WA_ShowWithoutActivating);
   picture_ = Bitmaps().BmpMap;
   const QSize size = picture_.isNull() ? QSize(kMapWidth, kMapHeight) : picture_.size();
   setFixedSize(size.width(), size.height() + 10);

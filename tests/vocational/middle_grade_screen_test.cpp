@@ -20,6 +20,7 @@
 #include "core/text_helpers.h"
 #include "core/text_table.h"
 #include "tests/support/built_folder.h"
+#include "university/degree_files.h"
 #include "vocational/vocational_files.h"
 
 namespace velmora {
@@ -32,6 +33,7 @@ class MiddleGrade : public testing::BuiltFolderTest {
   MiddleGrade() {
     ResetPlaceModel();
     AnimationOn = false;
+    LoadDegreeFiles();
     LoadVocationalFiles();
     screen = std::make_unique<TForm3>();
     Navigation().mainMenu = &menu;

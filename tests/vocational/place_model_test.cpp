@@ -1,5 +1,6 @@
 // The place model over small tables written by each test, and once over the built sample folder.
 #include "vocational/place_model.h"
+#include "university/degree_files.h"
 #include "vocational/vocational_files.h"
 #include "tests/support/built_folder.h"
 
@@ -423,6 +424,7 @@ class SamplePlaces : public testing::BuiltFolderTest {
  protected:
   SamplePlaces() {
     ResetPlaceModel();
+    LoadDegreeFiles();
     LoadVocationalFiles();
   }
   ~SamplePlaces() override { ResetPlaceModel(); }

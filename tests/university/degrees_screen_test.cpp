@@ -1,0 +1,240 @@
+// The degrees screen and the star map over the built sample folder, driven through their handlers.
+#include "university/degrees_screen.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "core/common.h"
+#include "core/navigation.h"
+#include "core/qt_text.h"
+#include "core/text_helpers.h"
+#include "navigation/star_map.h"
+#include "tests/support/built_folder.h"
+#include "university/degree_tables.h"
+#include "university/where_to_study.h"
+
+namespace velmora {
+namespace {
+
+class DegreesScreen : public testing::BuiltFolderTest {
+ protected:
+  DegreesScreen() {
+    AnimationOn = false;
+    stars = std::make_unique<TForm7>();
+    screen = std::make_unique<TForm1>();
+    Navigation().mainMenu = &menu;
+  }
+  ~DegreesScreen() override {
+    screen.reset();
+    stars.reset();
+    ClearDoorOpeners();
+    Navigation() = {};
+    ResetPlaceModel();
+  }
+  std::string Cell(int row, int column = 0) const {
+    const QTableWidgetItem* item = screen->GridNotas->item(row, column);
+    return item ? FromQString(item->text()) : std::string();
+  }
+  // The university of the sample folder that teaches the most degrees.
+  int BusiestUniversity() const {
+    std::map<int, int> taught;
+    for (int d = 1; d <= DegreeCount(); ++d) {
+      const DegreeOffers offers(d);
+      for (int k = 0; k < offers.size(); ++k) ++taught[offers.University(k)];
+    }
+    return std::max_element(taught.begin(), taught.end(), [](auto a, auto b) { return a.second < b.second; })->first;
+  }
+  int ItemOf(QListWidget* list, int university) const {
+    const QString name = ToQString(TrimBlanks(UniversityName(university)));
+    for (int i = 0; i < list->count(); ++i)
+      if (list->item(i)->text().trimmed() == name) return i;
+    return -1;
+  }
+
+  std::unique_ptr<TForm7> stars;
+  std::unique_ptr<TForm1> screen;
+  QWidget menu;
+};
+
+TEST_F(DegreesScreen, TheBuiltFolderLoadsWithEveryCrossReferenceInPlace) {
+  EXPECT_FALSE(StartAborted);
+  EXPECT_TRUE(platform.messages.empty()) << platform.messages.front();
+  const SharedTables& t = Tabs();
+  ASSERT_GE(t.CountCarreran, 250);
+  ASSERT_LE(t.CountCarreran, kMaxDegrees);
+  std::array<int, kRegions + 1> perCommunity{};
+  for (int u = 1; u <= t.CountLugar; ++u) {
+    ASSERT_NE(CommunityOfUniversity(u), 0) << "university " << u;
+    ++perCommunity[static_cast<std::size_t>(CommunityOfUniversity(u))];
+    EXPECT_FALSE(IsBlankLine(t.TabLugarText[static_cast<std::size_t>(u)].view()));
+  }
+  EXPECT_LE(*std::max_element(perCommunity.begin(), perCommunity.end()), kMaxCommunityUniversities);
+  for (int d = 1; d <= DegreeCount(); ++d) {
+    EXPECT_GE(DegreeValue(d, kBranch), 1);
+    EXPECT_LE(DegreeValue(d, kBranch), 5);
+    EXPECT_GE(DegreeValue(d, kGroup), 1);
+    EXPECT_LE(DegreeValue(d, kGroup), t.CountCarreranb);
+    EXPECT_GE(DegreeValue(d, kItinerary1), 0);
+    EXPECT_LE(DegreeValue(d, kItinerary1), 12);
+    for (const DegreeField field : {kProfession1, kProfession2, kProfession3, kProfession4})
+      EXPECT_LE(DegreeValue(d, field), t.CountProfesio);
+    const DegreeOffers offers(d);
+    EXPECT_GE(offers.size(), 1) << "degree " << d << " is taught nowhere";
+    for (int k = 0; k < offers.size(); ++k) {
+      EXPECT_TRUE(IsUniversity(offers.University(k)));
+      EXPECT_TRUE(offers.Mark(k) == kNoCutOffMark || (offers.Mark(k) >= 50 && offers.Mark(k) <= 140));
+      EXPECT_LE(offers.LocalName(k), t.CountCarrenue);
+    }
+  }
+  // One double-degree entry per university, in the same order, naming degrees that exist.
+  const DoubleDegreeTable& doubles = t.Binary.TabDobles;
+  ASSERT_EQ(doubles.count, t.CountLugar);
+  int pairs = 0;
+  for (int u = 1; u <= doubles.count; ++u) {
+    const auto at = static_cast<std::size_t>(u);
+    EXPECT_EQ(doubles.groupName[at].view(), t.TabLugarName[at].view());
+    for (int p = 1; p <= doubles.mark[at][0]; ++p, ++pairs) {
+      EXPECT_NE(doubles.first[at][static_cast<std::size_t>(p)], 0);
+      EXPECT_NE(doubles.second[at][static_cast<std::size_t>(p)], 0);
+    }
+  }
+  EXPECT_GT(pairs, 50);
+  EXPECT_EQ(t.TabCarreran[0].view(), TextLine(48));
+}
+
+TEST_F(DegreesScreen, TheDoorOpensTheMenuAndAllDegreesLeadToAGridWithStars) {
+  EXPECT_EQ(PrepareDoor(1), screen.get());
+  EXPECT_FALSE(screen->PanelMenu->isHidden());
+  screen->menunuevo1Click();
+  EXPECT_TRUE(screen->DegreesMode && screen->AllDegreesMode);
+  EXPECT_EQ(screen->Listramas->count(), 6);
+  EXPECT_EQ(screen->ComboAgru->count(), 5);
+  screen->ListramasClick(kAllBranchesItem);
+  ASSERT_GT(screen->listgrados->rowCount(), DegreeCount());
+  EXPECT_EQ(screen->RowDegree[0], 0);  // a group heading first
+  screen->listgradosMouseUp(1);
+  const int degree = screen->RowDegree[1];
+  EXPECT_EQ(screen->SelectedDegree, degree);
+  EXPECT_EQ(screen->GridNotas->rowCount(), static_cast<int>(BuildDegreeGrid(degree).lines.size()));
+  EXPECT_EQ(Cell(1, 1), "Not.");
+  EXPECT_FALSE(screen->BotReq->isHidden());
+  EXPECT_FALSE(stars->isHidden());
+  EXPECT_TRUE(stars->TimerEstrellas.isActive());
+
+  // A heading row gives degree 0: no grid, no stars.
+  screen->listgradosMouseUp(0);
+  EXPECT_EQ(screen->SelectedDegree, 0);
+  EXPECT_TRUE(screen->GridNotas->isHidden());
+  EXPECT_TRUE(stars->isHidden());
+  EXPECT_EQ(FromQString(screen->PanelSelTit->text()), std::string(TrimBothBlanks(TextLine(48))));
+}
+
+TEST_F(DegreesScreen, AStarClickScrollsTheGridToItsCommunity) {
+  screen->menunuevo1Click();
+  int widest = 1;
+  for (int d = 1; d <= DegreeCount(); ++d)
+    if (DegreeOffers(d).size() > DegreeOffers(widest).size()) widest = d;
+  screen->SelectDegree(widest);
+  screen->GridNotas->resize(440, 200);
+  MapRegion = 16;
+  stars->MapaEstrellasClick();
+  ASSERT_GT(CommunityFirstRow[16], 0);
+  EXPECT_EQ(screen->GridNotas->rowAt(0), CommunityFirstRow[16]);
+  EXPECT_EQ(Places.SelectedCommunity, 16);
+}
+
+TEST_F(DegreesScreen, WhereToStudyAUniversityAndTheJumpToOneOfItsDegrees) {
+  screen->menuCarUni3Click();
+  EXPECT_FALSE(screen->PanelEstrellas->isHidden());
+  const int university = BusiestUniversity();
+  MapRegion = CommunityOfUniversity(university);
+  screen->mapaClick();
+  EXPECT_TRUE(screen->PanelEstrellas->isHidden());
+  ASSERT_FALSE(screen->ListComunidad->isHidden());
+  const int item = ItemOf(screen->ListComunidad, university);
+  ASSERT_GE(item, 0);
+  screen->ListComunidadClick(item);
+  ASSERT_GE(screen->GridNotas->rowCount(), kBranchRegroupRows);
+  EXPECT_TRUE(Cell(0).starts_with("-   "));  // branch headings from 16 degrees on
+  EXPECT_FALSE(screen->BotIntUni->isHidden());
+  screen->BotIntUniMouseUp();
+  ASSERT_EQ(platform.opened.size(), 1u);
+  EXPECT_TRUE(platform.opened[0].starts_with("http://www."));
+
+  screen->GridNotasDblClick(0);  // a heading leads nowhere
+  EXPECT_FALSE(screen->AllDegreesMode);
+  const int degree = screen->GridRowDegree[1];
+  screen->GridNotasDblClick(1);
+  EXPECT_TRUE(screen->AllDegreesMode);
+  EXPECT_EQ(screen->SelectedDegree, degree);
+  EXPECT_FALSE(screen->PanelTree->isHidden());
+  EXPECT_EQ(Cell(1, 1), "Not.");
+  EXPECT_EQ(FromQString(screen->PanelSelTit->text()), std::string(TrimBothBlanks(DegreeName(degree))));
+}
+
+TEST_F(DegreesScreen, CeutaAndMelillaListTheUniversitiesOfAndalusia) {
+  screen->menuCarUni3Click();
+  MapRegion = 18;
+  screen->mapaClick();
+  EXPECT_EQ(screen->ListComunidad->count(), static_cast<int>(UniversitiesOfCommunity(1).size()));
+  EXPECT_EQ(Places.SelectedCommunity, 1);
+}
+
+TEST_F(DegreesScreen, BackButtonsUndoOneViewAtATime) {
+  screen->menuCarUni3Click();
+  MapRegion = 13;
+  screen->mapaClick();
+  screen->BotRetrocederClick();  // the university list back to the map
+  EXPECT_TRUE(screen->ListComunidad->isHidden());
+  EXPECT_FALSE(screen->PanelEstrellas->isHidden());
+  screen->BotRetrocederClick();  // the map back to the menu
+  EXPECT_TRUE(screen->PanelEstrellas->isHidden());
+  EXPECT_FALSE(screen->PanelMenu->isHidden());
+  EXPECT_FALSE(screen->DegreesMode);
+
+  screen->menunuevo1Click();
+  screen->ComboAgruChange(1);  // the group tree
+  EXPECT_FALSE(screen->Tree->isHidden());
+  screen->ButtonRetroNClick();  // the tree back to the branch list
+  EXPECT_FALSE(screen->Listramas->isHidden());
+  EXPECT_TRUE(screen->Tree->isHidden());
+  screen->ButtonRetroNClick();  // the branch list back to the menu
+  EXPECT_TRUE(screen->PanelTree->isHidden());
+  EXPECT_FALSE(screen->PanelMenu->isHidden());
+
+  screen->show();
+  screen->menui5Click();  // the menu's back leaves the screen
+  EXPECT_TRUE(screen->isHidden());
+  EXPECT_FALSE(menu.isHidden());
+}
+
+TEST_F(DegreesScreen, TheTreeViewsChooseDegreesAndHeadingsChooseNothing) {
+  screen->menunuevo1Click();
+  screen->ComboAgruChange(4);  // alphabetical: every degree once
+  EXPECT_EQ(screen->Tree->topLevelItemCount(), DegreeCount());
+  screen->TreeClick(screen->Tree->topLevelItem(0));
+  EXPECT_EQ(screen->SelectedDegree, 1);
+  screen->ComboAgruChange(3);  // itineraries: a heading node chooses nothing
+  screen->TreeClick(screen->Tree->topLevelItem(0));
+  EXPECT_TRUE(stars->isHidden());
+  EXPECT_TRUE(screen->PanelSelTit->text().isEmpty());
+}
+
+TEST_F(DegreesScreen, TheDiagramRunsToItsLastStep) {
+  screen->botinfo1Click();
+  EXPECT_FALSE(screen->PanelGradosT->isHidden());
+  for (int guard = 0; guard < 5000 && screen->BotAvanza->isEnabled(); ++guard) {
+    if (screen->Timergrado.isActive()) screen->TimergradoTimer();
+    else screen->BotAvanzaClick();
+  }
+  EXPECT_FALSE(screen->BotAvanza->isEnabled());
+  EXPECT_EQ(FromQString(screen->LabelGTexto->text()), TextLine(548) + std::string(" ") + std::string(TextLine(549)));
+  screen->BotAcabarGClick();
+  EXPECT_TRUE(screen->PanelGradosT->isHidden());
+  EXPECT_TRUE(screen->BotAvanza->isEnabled());
+}
+
+}  // namespace
+}  // namespace velmora
