@@ -75,7 +75,8 @@ void LoadDegreeLanguageFiles() {
   LoadLineTable(lang + "otros", t.TabOtros, t.CountOtros, WidthShort);
   LoadLineTable(lang + "itinerar", t.TabItinerar, t.CountItinerar, WidthStd);
   LoadLineTable(lang + "fp", t.TabFp, t.CountFp, WidthFP);
-  LoadMarkedLines(lang + "fp", t.TabFpMarked, t.CountFpMarked, t.FpMarkedLines, WidthFP);
+  // Read twice, but a missing file is reported once.
+  if (DataFileExists(lang + "fp")) LoadMarkedLines(lang + "fp", t.TabFpMarked, t.CountFpMarked, t.FpMarkedLines, WidthFP);
   LoadLineTable(lang + "reqfp", t.TabReqfp, t.CountReqfp, WidthShort);
   LoadBlocks26(lang + "asignafp", t.TabAsignafp, t.CountFp);
   LoadBlocks51(lang + "asignaot", t.TabAsignaot);

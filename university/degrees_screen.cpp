@@ -748,7 +748,7 @@ void TForm1::BotIntUniMouseUp() {
 // ---- Back ------------------------------------------------------------------------------------
 
 void TForm1::ButtonRetroNClick() {
-  if (!BranchListFlag || Tree->isVisible()) return menunuevo1Click();
+  if (!BranchListFlag || !Tree->isHidden()) return menunuevo1Click();
   JumpPending = false;
   PanelTree->hide();
   HideStarMap();
@@ -783,7 +783,7 @@ void TForm1::BotRetrocederClick() {
     ListSel->clear();
   }
   if (DegreesMode) {
-    if (ListComunidad->isVisible() && !AllDegreesMode) {
+    if (!ListComunidad->isHidden() && !AllDegreesMode) {
       ListComunidad->hide();
       PanelEstrellas->show();
       return;
@@ -799,7 +799,7 @@ void TForm1::BotRetrocederClick() {
     PanelMenu->show();
     return;
   }
-  if (DoublesMode && ListComunidad->isVisible() && !AllDegreesMode) {
+  if (DoublesMode && !ListComunidad->isHidden() && !AllDegreesMode) {
     ListComunidad->hide();
     PanelEstrellas->show();
     return;
@@ -814,11 +814,11 @@ void TForm1::BotRetrocederClick() {
     OtherStudiesMode = false;
     ListComunidad->hide();
   } else {
-    if (PanelEstrellas->isVisible()) {
+    if (!PanelEstrellas->isHidden()) {
       PanelEstrellas->hide();
       BotRetroceder->hide();
     }
-    if (ListComunidad->isVisible()) {
+    if (!ListComunidad->isHidden()) {
       ListComunidad->hide();
       PanelEstrellas->show();
     }
