@@ -202,6 +202,7 @@ QTableWidget* TwoColumnGrid(QWidget* parent, QRect geometry, int first, int seco
   grid->setColumnWidth(0, first);
   grid->setColumnWidth(1, second);
   grid->setShowGrid(false);
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -364,7 +365,7 @@ void TForm1::BuildResultPanel() {
   PanelSelTit = TitleBar(this, QRect(467, 58, 492, 26));
   PanelSel = Panel(this, QRect(467, 86, 492, 505), Colour(ColourPeach));
   panelTops_ = {PanelSel->y(), PanelSelTit->y(), PanelCarSel->y()};
-  const QRect results(8, 8, 476, 400);
+  const QRect results(8, 8, 476, 372);
   ListSel = List(PanelSel, results);
   listSel2 = List(PanelSel, results);
   RichSalidas = new QTextBrowser(PanelSel);
@@ -374,7 +375,7 @@ void TForm1::BuildResultPanel() {
   GridNotas->setItemDelegate(new MarkedRowDelegate(GridNotas, false, [] { return kBulletImage; }));
   connect(GridNotas, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { GridNotasDblClick(row); });
   const auto degreeButton = [this](int slot) {
-    return Button(PanelSel, {}, QRect(8 + 119 * (slot % 4), 418 + 40 * (slot / 4), 114, 34));
+    return Button(PanelSel, {}, QRect(8 + 161 * (slot % 3), 388 + 38 * (slot / 3), 154, 32));
   };
   BotUni = degreeButton(0);
   BotReq = degreeButton(1);
@@ -488,8 +489,9 @@ void TForm1::SetTexts() {
   LabelGT->setText(ToQString(vertical));
 }
 
-std::array<QPushButton*, 8> TForm1::DegreeButtons() const {
-  return {BotUni, BotReq, BotSal, BotDoblesCar, BotPonde, BotCorte, BotMaster, BotImprimirN};
+// The masters button belongs to the information sub-menu and stays there.
+std::array<QPushButton*, 7> TForm1::DegreeButtons() const {
+  return {BotUni, BotReq, BotSal, BotDoblesCar, BotPonde, BotCorte, BotImprimirN};
 }
 
 // ---- Menu -------------------------------------------------------------------------------------
@@ -611,6 +613,8 @@ void TForm1::TreeClick(QTreeWidgetItem* node) {
   const PictureList& images = DegreesImageList1();
   if (GroupViewFlag ? nested || node->childCount() == 0 : nested) node->setIcon(0, images.frame(kImageChosenDegree));
   else if (!GroupViewFlag) node->setIcon(0, images.frame(kImageOpenGroup));
+  // A heading opens and closes with one click, which is what a student tries first.
+  if (node->childCount() > 0) node->setExpanded(!node->isExpanded());
   const int degree = node->data(0, kRowDegreeRole).toInt();
   if (degree == 0) {
     ListSel->clear();

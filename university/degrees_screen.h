@@ -132,7 +132,7 @@ class TForm1 : public ModuleScreen {
   void HideStarMap();
   void ShowTree(DegreeView view);
   void UpdateGradosHint(const QPoint& at);
-  std::array<QPushButton*, 8> DegreeButtons() const;
+  std::array<QPushButton*, 7> DegreeButtons() const;
 
   std::array<int, 3> panelTops_{};  // PanelSel, PanelSelTit, PanelCarSel as created
   std::unique_ptr<DegreeDiagram> diagram_;
