@@ -31,6 +31,7 @@ namespace velmora {
 namespace {
 
 constexpr int kBulletImage = 3;
+constexpr int kDiagramTextWidth = 940;
 constexpr int kUniversityImage = 5;
 constexpr int kRowDegreeRole = Qt::UserRole + 1;
 constexpr std::array<int, 6> kBranchImages = {0, 5, 1, 4, 2, 3};
@@ -341,7 +342,8 @@ void TForm1::BuildTreePanel() {
   Listramas->setItemDelegate(new BranchDelegate(Listramas));
   Listramas->setCursor(Qt::PointingHandCursor);
   connect(Listramas, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { ListramasClick(Listramas->row(item)); });
-  listgrados = TwoColumnGrid(PanelTree, listArea, 375, 12, 19);
+  // 375 + 12 would not leave room for the scroll bar inside the panel.
+  listgrados = TwoColumnGrid(PanelTree, listArea, 362, 12, 19);
   listgrados->setItemDelegate(new DegreeGridDelegate(listgrados));
   listgrados->setMouseTracking(true);
   listgrados->viewport()->setMouseTracking(true);
@@ -436,7 +438,7 @@ void TForm1::BuildDiagram() {
     LabelG[i] = label;
   }
   LabelGT = new QLabel(PanelGradosT);
-  LabelGT->setGeometry(195, 150, 34, 420);
+  LabelGT->setGeometry(200, 150, 22, 420);
   LabelGT->setAlignment(Qt::AlignCenter);
   LabelGT->setWordWrap(true);
   LabelGT->setFont(ScreenFont("Arial", 11, true));
@@ -877,13 +879,15 @@ void TForm1::TimergradoTimer() {
 void TForm1::TimerfraseTimer() {
   LabelGTexto->resize(LabelGTexto->width() + 2, LabelGTexto->height());
   if (LabelGTexto->width() > 600) {
-    LabelGTexto->resize(940, LabelGTexto->height());
+    LabelGTexto->resize(kDiagramTextWidth, LabelGTexto->height());
     Timerfrase.stop();
   }
 }
 
 void TForm1::BotAvanzaClick() {
   if (!diagram_) return;
+  // A student who reads fast moves on: the line still appearing is shown whole first.
+  if (Timerfrase.isActive()) LabelGTexto->resize(kDiagramTextWidth, LabelGTexto->height());
   Timerfrase.stop();
   diagram_->Advance();
   Timergrado.start();
@@ -904,7 +908,9 @@ void TForm1::UpdateGradosHint(const QPoint& at) {
   hintRow_ = row;
   HintManager::Instance().HideHint();
   const int degree = row >= 0 && row < static_cast<int>(RowDegree.size()) ? RowDegree[static_cast<std::size_t>(row)] : 0;
-  listgrados->setToolTip(ToQString(LocalNamesHint(degree)).trimmed());
+  QString hint = ToQString(LocalNamesHint(degree));
+  while (hint.endsWith('\n') || hint.endsWith('\r')) hint.chop(1);
+  listgrados->setToolTip(hint);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
