@@ -14,6 +14,7 @@
 #include "core/hint_window.h"
 #include "core/navigation.h"
 #include "core/qt_text.h"
+#include "core/screen_controls.h"
 #include "core/shadow_label.h"
 #include "core/shared_bitmaps.h"
 #include "core/shell.h"
@@ -47,14 +48,6 @@ QColor Colour(TColor colour) { return ToQColor(colour); }
 std::string DegreeTitle(int degree) {
   const int at = std::clamp(degree, 0, DegreeCount());
   return std::string(TrimBothBlanks(Tabs().TabCarreran[static_cast<std::size_t>(at)].view()));
-}
-
-QPushButton* Button(QWidget* parent, const QString& caption, QRect geometry) {
-  auto* button = new QPushButton(caption, parent);
-  button->setGeometry(geometry);
-  button->setCursor(Qt::PointingHandCursor);
-  button->setFont(ScreenFont("Arial", 10));
-  return button;
 }
 
 QWidget* Panel(QWidget* parent, QRect geometry, QColor colour) {
@@ -213,15 +206,6 @@ QTableWidget* TwoColumnGrid(QWidget* parent, QRect geometry, int first, int seco
   return grid;
 }
 
-QListWidget* List(QWidget* parent, QRect geometry, int points = 10) {
-  auto* list = new QListWidget(parent);
-  list->setGeometry(geometry);
-  list->setFont(ScreenFont("Arial", points));
-  SetColours(list, Colour(ColourCream), Qt::black);
-  list->hide();
-  return list;
-}
-
 void SetCell(QTableWidget* grid, int row, int column, const std::string& text, int degree = 0) {
   auto* item = new QTableWidgetItem(ToQString(text));
   item->setData(kRowDegreeRole, degree);
@@ -266,15 +250,15 @@ void TForm1::BuildControls() {
   mapa->setPixmap(QPixmap::fromImage(Bitmaps().BmpMap));
   mapa->setMouseTracking(true);
   mapa->installEventFilter(this);
-  ListComunidad = List(this, QRect(60, 56, 320, 297));
+  ListComunidad = ScreenList(this, QRect(60, 56, 320, 297));
   ListComunidad->setItemDelegate(new MarkedRowDelegate(ListComunidad, true, [this] {
     return DegreesMode ? kUniversityImage : DoublesMode ? kBulletImage : -1;
   }));
   connect(ListComunidad, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { ListComunidadClick(ListComunidad->row(item)); });
   PanelMapa = MakeMapLabel(this);
-  BotRetroceder = Button(this, QText(82), QRect(72, 360, 150, 32));
-  BotImprimir = Button(this, QText(36), QRect(232, 360, 150, 32));
+  BotRetroceder = ScreenButton(this, QText(82), QRect(72, 360, 150, 32));
+  BotImprimir = ScreenButton(this, QText(36), QRect(232, 360, 150, 32));
   BotRetroceder->hide();
   BotImprimir->hide();
   connect(BotRetroceder, &QPushButton::clicked, this, &TForm1::BotRetrocederClick);
@@ -290,7 +274,7 @@ void TForm1::BuildControls() {
 void TForm1::BuildMenu() {
   PanelMenu = Panel(this, QRect(90, 32, 265, 366), Colour(ColourPeach));
   const auto item = [this](int slot) {
-    auto* button = Button(PanelMenu, {}, QRect(12, 26 + 50 * slot, 240, 33));
+    auto* button = ScreenButton(PanelMenu, {}, QRect(12, 26 + 50 * slot, 240, 33));
     button->setMouseTracking(true);
     button->installEventFilter(this);
     return button;
@@ -309,7 +293,7 @@ void TForm1::BuildMenu() {
   const QRect menu = PanelMenu->geometry();
   PanelMenu2 = Panel(this, QRect(menu.right() + 1, menu.top() + Botinfo->y() - 30, 257, 206), QColor(0xA6, 0xCA, 0xF0));
   PanelMenu2->installEventFilter(this);
-  const auto subItem = [](QWidget* panel, int slot) { return Button(panel, {}, QRect(8, 8 + 39 * slot, 240, 33)); };
+  const auto subItem = [](QWidget* panel, int slot) { return ScreenButton(panel, {}, QRect(8, 8 + 39 * slot, 240, 33)); };
   BotMaster = subItem(PanelMenu2, 0);
   botinfo1 = subItem(PanelMenu2, 1);
   ButEstadisticas = subItem(PanelMenu2, 2);
@@ -338,7 +322,7 @@ void TForm1::BuildTreePanel() {
   ComboAgru->setCursor(Qt::PointingHandCursor);
   connect(ComboAgru, &QComboBox::activated, this, &TForm1::ComboAgruChange);
   const QRect listArea(8, 62, 394, 505);
-  Listramas = List(PanelTree, listArea);
+  Listramas = ScreenList(PanelTree, listArea);
   Listramas->setItemDelegate(new BranchDelegate(Listramas));
   Listramas->setCursor(Qt::PointingHandCursor);
   connect(Listramas, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { ListramasClick(Listramas->row(item)); });
@@ -358,7 +342,7 @@ void TForm1::BuildTreePanel() {
   SetColours(Tree, Colour(ColourCream), Qt::black);
   Tree->hide();
   connect(Tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { TreeClick(node); });
-  ButtonRetroN = Button(PanelTree, {}, QRect(130, 576, 150, 32));
+  ButtonRetroN = ScreenButton(PanelTree, {}, QRect(130, 576, 150, 32));
   connect(ButtonRetroN, &QPushButton::clicked, this, &TForm1::ButtonRetroNClick);
 }
 
@@ -368,8 +352,8 @@ void TForm1::BuildResultPanel() {
   PanelSel = Panel(this, QRect(467, 86, 492, 505), Colour(ColourPeach));
   panelTops_ = {PanelSel->y(), PanelSelTit->y(), PanelCarSel->y()};
   const QRect results(8, 8, 476, 372);
-  ListSel = List(PanelSel, results);
-  listSel2 = List(PanelSel, results);
+  ListSel = ScreenList(PanelSel, results);
+  listSel2 = ScreenList(PanelSel, results);
   RichSalidas = new QTextBrowser(PanelSel);
   RichSalidas->setGeometry(results);
   RichSalidas->hide();
@@ -377,7 +361,7 @@ void TForm1::BuildResultPanel() {
   GridNotas->setItemDelegate(new MarkedRowDelegate(GridNotas, false, [] { return kBulletImage; }));
   connect(GridNotas, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { GridNotasDblClick(row); });
   const auto degreeButton = [this](int slot) {
-    return Button(PanelSel, {}, QRect(8 + 161 * (slot % 3), 388 + 38 * (slot / 3), 154, 32));
+    return ScreenButton(PanelSel, {}, QRect(8 + 161 * (slot % 3), 388 + 38 * (slot / 3), 154, 32));
   };
   BotUni = degreeButton(0);
   BotReq = degreeButton(1);
@@ -456,8 +440,8 @@ void TForm1::BuildDiagram() {
     PanelMueve[i]->setGeometry(covers[i]);
     SetColours(PanelMueve[i], Qt::white, Qt::black);
   }
-  BotAvanza = Button(PanelGradosT, QStringLiteral("→"), QRect(740, 690, 110, 36));
-  BotAcabarG = Button(PanelGradosT, {}, QRect(860, 690, 120, 36));
+  BotAvanza = ScreenButton(PanelGradosT, QStringLiteral("→"), QRect(740, 690, 110, 36));
+  BotAcabarG = ScreenButton(PanelGradosT, {}, QRect(860, 690, 120, 36));
   connect(BotAvanza, &QPushButton::clicked, this, &TForm1::BotAvanzaClick);
   connect(BotAcabarG, &QPushButton::clicked, this, &TForm1::BotAcabarGClick);
 }

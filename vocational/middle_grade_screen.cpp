@@ -8,6 +8,7 @@
 
 #include "assets/picture_lists.h"
 #include "core/common.h"
+#include "core/screen_controls.h"
 #include "core/shadow_label.h"
 #include "core/display_helpers.h"
 #include "core/navigation.h"
@@ -324,20 +325,7 @@ class FlightLayer : public QWidget {
 namespace {
 
 QPushButton* Button(QWidget* parent, int line, QRect geometry) {
-  auto* button = new QPushButton(ToQString(TextLine(line)), parent);
-  button->setGeometry(geometry);
-  button->setCursor(Qt::PointingHandCursor);
-  button->setFont(ScreenFont("Arial", 10));
-  return button;
-}
-
-QListWidget* List(QWidget* parent, QRect geometry, int points = 10) {
-  auto* list = new QListWidget(parent);
-  list->setGeometry(geometry);
-  list->setFont(ScreenFont("Arial", points));
-  SetColours(list, Colour(ColourCream), Qt::black);
-  list->hide();
-  return list;
+  return ScreenButton(parent, ToQString(TextLine(line)), geometry);
 }
 
 QLabel* Caption(QWidget* parent, QRect geometry, TColor font, TColor back) {
@@ -426,13 +414,13 @@ void TForm3::BuildControls() {
   PanelSelec->hide();
   PanelCarSel = Caption(this, QRect(kListLeft, 195, kListWidth, 38), ColourMaroon, ColourPeach);
 
-  ListPreFam = List(this, QRect(kListLeft, kListTop, kListWidth, kGroupsHeight));
-  ListTit = List(this, QRect(kListLeft, kListTop + kFamiliesHeight + 35, kListWidth, 250));
+  ListPreFam = ScreenList(this, QRect(kListLeft, kListTop, kListWidth, kGroupsHeight));
+  ListTit = ScreenList(this, QRect(kListLeft, kListTop + kFamiliesHeight + 35, kListWidth, 250));
   Labeltitulo = new QLabel(this);
   Labeltitulo->setFont(ScreenFont("Arial", 12, true));
   SetColours(Labeltitulo, Colour(ColourCream), Colour(ColourNavy));
   Labeltitulo->hide();
-  listSelFP = List(this, QRect(kListLeft, kListTop, kListWidth, 440));
+  listSelFP = ScreenList(this, QRect(kListLeft, kListTop, kListWidth, 440));
   listSelFP->setItemDelegate(new InfoDelegate(listSelFP));
   ListSelFPHeight = listSelFP->height();
   connect(ListPreFam, &QListWidget::itemPressed, this, [this](QListWidgetItem* item) { ListPreFamMouseDown(ListPreFam->row(item)); });
@@ -479,10 +467,10 @@ void TForm3::BuildControls() {
   mapam->hide();
   PanelMapa = MakeMapLabel(this);
 
-  ListSelLugFP = List(this, QRect(kDetailAt, QSize(430, 260)));
+  ListSelLugFP = ScreenList(this, QRect(kDetailAt, QSize(430, 260)));
   connect(ListSelLugFP, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { ListSelLugFPClick(ListSelLugFP->row(item)); });
   // Over the sea beside the comarca map, wide enough for the longest sub-area and inside the frame.
-  listBarcelona = List(this, QRect(kDetailAt + QPoint(245, 0), QSize(190, 190)));
+  listBarcelona = ScreenList(this, QRect(kDetailAt + QPoint(245, 0), QSize(190, 190)));
   for (int entry = kComarcas + 1; entry <= std::min(Tabs().Binary.Comarcas.count, 60); ++entry)
     listBarcelona->addItem(ToQString(Tabs().Binary.Comarcas.name[static_cast<std::size_t>(entry)].view()));
   connect(listBarcelona, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { listBarcelonaClick(listBarcelona->row(item)); });
@@ -512,7 +500,7 @@ void TForm3::BuildControls() {
   LabelSelCom2 = new QLabel(ToQString(Text(560) + " " + Text(561)), PanelImp);
   LabelSelCom2->setGeometry(8, 24, 414, 20);
   for (QLabel* label : {LabelSelCom1, LabelSelCom2}) label->setFont(ScreenFont("Arial", 9));
-  ListImp = List(PanelImp, QRect(8, 48, 300, 224));
+  ListImp = ScreenList(PanelImp, QRect(8, 48, 300, 224));
   ListImp->show();
   connect(ListImp, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { ListImpClick(ListImp->row(item)); });
   BotAceptar = Button(PanelImp, 19, QRect(316, 240, 106, 30));

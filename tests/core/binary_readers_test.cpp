@@ -196,9 +196,10 @@ TEST_F(BinaryReaders, DoublesGroupsDetailsLabelsAndBadCodes) {
   DoubleDegreeTable& doubles = binary.TabDobles;
   doubles.second[1][2] = 55;
   folder.Write("dobles", CrLf({"07Derecho y ADE", "    101202 A  ", "    202xx1    ", "00ignored header", "12Otro grupo",
-                               "    202101"}));
+                               "    202101", "99Last entry"}));
   LoadDoubles("dobles", doubles, count, degrees, 2);
-  EXPECT_EQ(count, 2);
+  EXPECT_EQ(count, 3);  // 99 still opens an entry; 00 does not
+  EXPECT_EQ(doubles.groupCode[3], 99);
   EXPECT_EQ(doubles.groupName[0].view(), "dobles");
   EXPECT_EQ(doubles.groupCode[1], 7);
   EXPECT_EQ(doubles.groupName[1].view(), "Derecho y ADE");

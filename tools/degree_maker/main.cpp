@@ -341,18 +341,14 @@ class Maker {
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options options;
-  bool ok = argc == 7;
-  for (int i = 1; ok && i + 1 < argc; i += 2) {
-    const std::string flag = argv[i];
-    if (flag == "--source") options.source = argv[i + 1];
-    else if (flag == "--lang") options.lang = argv[i + 1];
-    else if (flag == "--out") options.out = argv[i + 1];
-    else ok = false;
-  }
-  if (!ok || options.source.empty() || options.lang.empty() || options.out.empty()) {
+  const auto flags = ParseMakerFlags(argc, argv, {"--source", "--lang", "--out"});
+  if (!flags) {
     std::cerr << kUsage;
     return 2;
   }
+  Options options;
+  options.source = flags->at("--source");
+  options.lang = flags->at("--lang");
+  options.out = flags->at("--out");
   return Maker(options).Run() ? 0 : 1;
 }

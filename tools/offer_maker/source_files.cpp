@@ -1,5 +1,6 @@
 #include "tools/offer_maker/source_files.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -61,6 +62,19 @@ std::optional<CsvTable> ReadSourceTable(const std::filesystem::path& path, const
     }
   }
   return table;
+}
+
+std::optional<std::map<std::string, std::filesystem::path>> ParseMakerFlags(int argc, char** argv,
+                                                                              const std::vector<std::string>& flags) {
+  std::map<std::string, std::filesystem::path> values;
+  if (argc != 1 + 2 * static_cast<int>(flags.size())) return std::nullopt;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    const std::string flag = argv[i];
+    if (std::find(flags.begin(), flags.end(), flag) == flags.end() || *argv[i + 1] == '\0') return std::nullopt;
+    values[flag] = argv[i + 1];
+  }
+  if (values.size() != flags.size()) return std::nullopt;
+  return values;
 }
 
 }  // namespace velmora::tools

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,5 +24,9 @@ bool WriteFile(const std::filesystem::path& path, const std::string& bytes, cons
 // Problems (missing file, wrong header, bad characters) are added to problems.
 std::optional<CsvTable> ReadSourceTable(const std::filesystem::path& path, const std::vector<std::string>& columns,
                                         std::vector<SourceProblem>& problems);
+
+// The command line of a maker: every flag given once with a non-empty value, nothing else.
+std::optional<std::map<std::string, std::filesystem::path>> ParseMakerFlags(int argc, char** argv,
+                                                                              const std::vector<std::string>& flags);
 
 }  // namespace velmora::tools

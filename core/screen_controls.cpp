@@ -1,0 +1,27 @@
+#include "core/screen_controls.h"
+
+#include "core/common.h"
+#include "core/module_screen.h"
+#include "core/qt_text.h"
+#include "core/widget_colours.h"
+
+namespace velmora {
+
+QPushButton* ScreenButton(QWidget* parent, const QString& caption, QRect geometry) {
+  auto* button = new QPushButton(caption, parent);
+  button->setGeometry(geometry);
+  button->setCursor(Qt::PointingHandCursor);
+  button->setFont(ScreenFont("Arial", 10));
+  return button;
+}
+
+QListWidget* ScreenList(QWidget* parent, QRect geometry, int points) {
+  auto* list = new QListWidget(parent);
+  list->setGeometry(geometry);
+  list->setFont(ScreenFont("Arial", points));
+  SetColours(list, ToQColor(ColourCream), Qt::black);
+  list->hide();
+  return list;
+}
+
+}  // namespace velmora

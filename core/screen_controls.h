@@ -1,0 +1,15 @@
+// The plain controls every screen lays out: a push button with the hand cursor and the screen
+// font, and a cream list, hidden until its view needs it.
+#pragma once
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QRect>
+#include <QString>
+
+namespace velmora {
+
+QPushButton* ScreenButton(QWidget* parent, const QString& caption, QRect geometry);
+QListWidget* ScreenList(QWidget* parent, QRect geometry, int points = 10);
+
+}  // namespace velmora
