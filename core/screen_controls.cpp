@@ -24,4 +24,15 @@ QListWidget* ScreenList(QWidget* parent, QRect geometry, int points) {
   return list;
 }
 
+QLabel* ScreenCaption(QWidget* parent, QRect geometry, QColor background, QColor text, int points) {
+  auto* label = new QLabel(parent);
+  label->setGeometry(geometry);
+  label->setFont(ScreenFont("Arial", points, true));
+  label->setAlignment(Qt::AlignCenter);
+  label->setWordWrap(true);
+  SetColours(label, background, text);
+  label->hide();
+  return label;
+}
+
 }  // namespace velmora

@@ -2,6 +2,7 @@
 // font, and a cream list, hidden until its view needs it.
 #pragma once
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRect>
@@ -11,5 +12,7 @@ namespace velmora {
 
 QPushButton* ScreenButton(QWidget* parent, const QString& caption, QRect geometry);
 QListWidget* ScreenList(QWidget* parent, QRect geometry, int points = 10);
+// A bold caption centred in its box, wrapping long texts; hidden.
+QLabel* ScreenCaption(QWidget* parent, QRect geometry, QColor background, QColor text, int points = 10);
 
 }  // namespace velmora

@@ -59,14 +59,7 @@ QWidget* Panel(QWidget* parent, QRect geometry, QColor colour) {
 }
 
 QLabel* TitleBar(QWidget* parent, QRect geometry) {
-  auto* label = new QLabel(parent);
-  label->setGeometry(geometry);
-  label->setFont(ScreenFont("Arial", 10, true));
-  label->setAlignment(Qt::AlignCenter);
-  label->setWordWrap(true);
-  SetColours(label, Colour(ColourPeach), Colour(ColourMaroon));
-  label->hide();
-  return label;
+  return ScreenCaption(parent, geometry, Colour(ColourPeach), Colour(ColourMaroon));
 }
 
 void DrawImage(QPainter* painter, const PictureList& pictures, QPoint at, int index) {

@@ -6,19 +6,13 @@
 #include "core/display_helpers.h"
 #include "core/module_screen.h"
 #include "core/qt_text.h"
+#include "core/screen_controls.h"
 #include "core/widget_colours.h"
 
 namespace velmora {
 
 QLabel* MakeMapLabel(QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setGeometry(0, 0, MapLabelWidth, kMapLabelHeight);
-  label->setFont(ScreenFont("Arial", 9, true));
-  label->setAlignment(Qt::AlignCenter);
-  label->setWordWrap(true);
-  SetColours(label, ToQColor(ColourIvory), ToQColor(ColourNavy));
-  label->hide();
-  return label;
+  return ScreenCaption(parent, QRect(0, 0, MapLabelWidth, kMapLabelHeight), ToQColor(ColourIvory), ToQColor(ColourNavy), 9);
 }
 
 void PlaceMapLabel(QLabel* label, const HoverLabel& hover, QWidget* map) {

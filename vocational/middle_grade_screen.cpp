@@ -328,16 +328,6 @@ QPushButton* Button(QWidget* parent, int line, QRect geometry) {
   return ScreenButton(parent, ToQString(TextLine(line)), geometry);
 }
 
-QLabel* Caption(QWidget* parent, QRect geometry, TColor font, TColor back) {
-  auto* label = new QLabel(parent);
-  label->setGeometry(geometry);
-  label->setFont(ScreenFont("Arial", 10, true));
-  label->setAlignment(Qt::AlignCenter);
-  label->setWordWrap(true);
-  SetColours(label, Colour(back), Colour(font));
-  label->hide();
-  return label;
-}
 
 void FillList(QListWidget* list, const std::vector<std::string>& items) {
   list->clear();
@@ -412,7 +402,7 @@ void TForm3::BuildControls() {
   PanelSelTit->setWordWrap(true);
   SetColours(PanelSelTit, Colour(ColourPeach), Colour(ColourMaroon));
   PanelSelec->hide();
-  PanelCarSel = Caption(this, QRect(kListLeft, 195, kListWidth, 38), ColourMaroon, ColourPeach);
+  PanelCarSel = ScreenCaption(this, QRect(kListLeft, 195, kListWidth, 38), Colour(ColourPeach), Colour(ColourMaroon));
 
   ListPreFam = ScreenList(this, QRect(kListLeft, kListTop, kListWidth, kGroupsHeight));
   ListTit = ScreenList(this, QRect(kListLeft, kListTop + kFamiliesHeight + 35, kListWidth, 250));
