@@ -37,6 +37,8 @@ TForm7::TForm7()
   PanelMapa->setFont(font);
   PanelMapa->setAlignment(Qt::AlignCenter);
   SetColours(PanelMapa, QColor(0xFF, 0xFF, 0x00), Qt::black);
+  // The panel opens under the mouse: the map beneath must keep the mouse.
+  PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
   PanelMapa->hide();
   TimerEstrellas.setInterval(200);
   connect(&TimerEstrellas, &QTimer::timeout, this, &TForm7::TimerEstrellasTimer);
