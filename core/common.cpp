@@ -72,11 +72,15 @@ void ResetCommonState() {
 
 void ShowMessage(std::string_view text) { CurrentPlatform().ShowMessage(text); }
 
-void ReportMissingFile(std::string_view name) {
+std::string MissingFileText(std::string_view name) {
   std::string message = "Faltan ficheros (";
   message += name;
   message += "). Vuelva a instalar el programa";
-  ShowMessage(message);
+  return message;
+}
+
+void ReportMissingFile(std::string_view name) {
+  ShowMessage(MissingFileText(name));
   StartAborted = true;
 }
 

@@ -95,6 +95,8 @@ struct SharedTables {
       CountProfesio = 0;
   MarkedLineNumbers FpMarkedLines{}, Fp2MarkedLines{};
 
+  LongLineTable TabArtsFile;
+  int CountArtsFile = 0;
   LineTable90 TabCertificah;
   int CountCertificah = 0;
   LineTable75 TabCuesgm;
@@ -141,5 +143,7 @@ void ResetCommonState();
 void ShowMessage(std::string_view text);
 // "Faltan ficheros (" + name + "). Vuelva a instalar el programa", and StartAborted.
 void ReportMissingFile(std::string_view name);
+// The same message alone, for a file a screen reads while the program runs.
+std::string MissingFileText(std::string_view name);
 
 }  // namespace velmora

@@ -77,4 +77,12 @@ std::string Cp1252ToUtf8(std::string_view text) {
   return out;
 }
 
+char LowerCp1252(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7)) return static_cast<char>(u + 0x20);
+  if (u == 0x8A || u == 0x8C || u == 0x8E) return static_cast<char>(u + 0x10);
+  if (u == 0x9F) return static_cast<char>(0xFF);
+  return c;
+}
+
 }  // namespace velmora

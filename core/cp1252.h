@@ -23,4 +23,7 @@ Cp1252Result Utf8ToCp1252(std::string_view utf8);
 
 std::string Cp1252ToUtf8(std::string_view text);
 
+// The small letter of a Windows-1252 letter (accented capitals included); other bytes unchanged.
+char LowerCp1252(char c);
+
 }  // namespace velmora

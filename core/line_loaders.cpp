@@ -82,6 +82,10 @@ void LoadLineTable75(std::string_view name, LineTable75& table, int& count, int 
   LoadShapedTable(name, table, count, width);
 }
 
+void LoadLongLineTable(std::string_view name, LongLineTable& table, int& count, int width) {
+  LoadShapedTable(name, table, count, width);
+}
+
 void ReadLineTable(std::string_view name, LineTable& table, int& count) { ReadUnshapedTable(name, table, count); }
 
 void ReadLineTable90(std::string_view name, LineTable90& table, int& count) {

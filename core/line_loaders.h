@@ -25,6 +25,7 @@ void StoreShaped(FixedString<N>& record, std::string_view line, int width) {
 // Records 1..count := the lines shaped to width; record 0 := the name. Reports.
 void LoadLineTable(std::string_view name, LineTable& table, int& count, int width);
 void LoadLineTable75(std::string_view name, LineTable75& table, int& count, int width);
+void LoadLongLineTable(std::string_view name, LongLineTable& table, int& count, int width);
 
 // Records 1..count := the first 60 (90) characters of each line as they stand. Reports.
 void ReadLineTable(std::string_view name, LineTable& table, int& count);

@@ -16,6 +16,8 @@ using RecordTable = std::array<FixedString<Capacity>, Rows>;
 using LineTable = RecordTable<60, 1101>;
 using LineTable75 = RecordTable<75, 1101>;
 using LineTable90 = RecordTable<90, 251>;
+// The artistic-study files, read at 90 characters, record 0 the file name.
+using LongLineTable = RecordTable<90, 1101>;
 // Records 0..count-1 hold the lines.
 using LineTable600 = RecordTable<100, 600>;
 using LineTable200 = RecordTable<120, 200>;

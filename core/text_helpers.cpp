@@ -52,4 +52,19 @@ std::optional<int> ParseInt(std::string_view field) {
   return value;
 }
 
+std::vector<std::string> WrapWords(std::string_view text, std::size_t width) {
+  std::vector<std::string> lines;
+  if (width == 0) return lines;
+  text = TrimBlanks(text);
+  while (text.size() > width) {
+    std::size_t cut = text.rfind(' ', width);
+    if (cut == std::string_view::npos || cut == 0) cut = width;
+    lines.emplace_back(TrimBlanks(text.substr(0, cut)));
+    text = text.substr(cut);
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  }
+  lines.emplace_back(text);
+  return lines;
+}
+
 }  // namespace velmora

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
@@ -28,6 +29,9 @@ std::string ShapeToWidth(std::string_view line, int width);
 
 // Characters column .. column + length - 1 (1-based), clipped to the text.
 std::string_view Field(std::string_view record, int column, int length);
+
+// The text broken at blanks into lines of at most width characters (a longer word is cut).
+std::vector<std::string> WrapWords(std::string_view text, std::size_t width);
 
 // The integer a field holds, surrounding blanks allowed; nullopt when it is not a number.
 std::optional<int> ParseInt(std::string_view field);

@@ -24,6 +24,7 @@
 #include "navigation/star_map.h"
 #include "university/degree_files.h"
 #include "university/degree_tables.h"
+#include "university/double_degrees.h"
 #include "university/where_to_study.h"
 #include "vocational/map_widgets.h"
 #include "vocational/vocational_files.h"
@@ -255,6 +256,7 @@ void TForm1::BuildControls() {
   BotRetroceder->hide();
   BotImprimir->hide();
   connect(BotRetroceder, &QPushButton::clicked, this, &TForm1::BotRetrocederClick);
+  connect(BotImprimir, &QPushButton::clicked, this, &TForm1::BotImprimirClick);
 
   labelCentro = new ShadowLabel(ToQString(std::string(TrimBlanks(CentreName)) + " - " + std::string(kSchoolYear)), this);
   labelCentro->setFont(ScreenFont("Arial", 15, true));
@@ -282,6 +284,8 @@ void TForm1::BuildMenu() {
   connect(menunuevo1, &QPushButton::clicked, this, &TForm1::menunuevo1Click);
   connect(menuCarUni3, &QPushButton::clicked, this, &TForm1::menuCarUni3Click);
   connect(menui5, &QPushButton::clicked, this, &TForm1::menui5Click);
+  connect(BotDobles, &QPushButton::clicked, this, &TForm1::BotDoblesClick);
+  connect(menui6, &QPushButton::clicked, this, &TForm1::menui6Click);
 
   const QRect menu = PanelMenu->geometry();
   PanelMenu2 = Panel(this, QRect(menu.right() + 1, menu.top() + Botinfo->y() - 30, 257, 206), QColor(0xA6, 0xCA, 0xF0));
@@ -293,12 +297,17 @@ void TForm1::BuildMenu() {
   botinfo2 = subItem(PanelMenu2, 3);
   botinfo3 = subItem(PanelMenu2, 4);
   connect(botinfo1, &QPushButton::clicked, this, &TForm1::botinfo1Click);
+  connect(BotMaster, &QPushButton::clicked, this, &TForm1::BotMasterClick);
   PanelMenu4 = Panel(this, QRect(menu.right() + 1, menu.top() + Menui4->y() - 30, 257, 130), Colour(ColourPeach));
   BotArtesPlas = subItem(PanelMenu4, 0);
   BotMusica = subItem(PanelMenu4, 1);
   BotDanza = subItem(PanelMenu4, 2);
   BotDramatico = subItem(PanelMenu4, 3);
   for (QPushButton* button : {BotArtesPlas, BotMusica, BotDanza, BotDramatico}) button->setFixedHeight(28);
+  connect(BotArtesPlas, &QPushButton::clicked, this, &TForm1::BotArtesPlasClick);
+  connect(BotMusica, &QPushButton::clicked, this, &TForm1::BotMusicaClick);
+  connect(BotDanza, &QPushButton::clicked, this, &TForm1::BotDanzaClick);
+  connect(BotDramatico, &QPushButton::clicked, this, &TForm1::BotDramaticoClick);
   for (int i = 1; i < 4; ++i) PanelMenu4->findChildren<QPushButton*>()[i]->move(8, 8 + 30 * i);
 }
 
@@ -370,7 +379,15 @@ void TForm1::BuildResultPanel() {
   for (QPushButton* button : DegreeButtons()) button->hide();
   for (QPushButton* button : {BotIntUni, BotArtesTit, BotArtesEsp, BotArtesLug}) button->hide();
   connect(BotUni, &QPushButton::clicked, this, &TForm1::BotUniClick);
+  connect(BotReq, &QPushButton::clicked, this, &TForm1::BotReqClick);
+  connect(BotSal, &QPushButton::clicked, this, &TForm1::BotSalClick);
+  connect(BotDoblesCar, &QPushButton::released, this, &TForm1::BotDoblesCarMouseUp);
+  connect(BotImprimirN, &QPushButton::clicked, this, &TForm1::BotImprimirNClick);
   connect(BotIntUni, &QPushButton::released, this, &TForm1::BotIntUniMouseUp);
+  connect(BotArtesTit, &QPushButton::clicked, this, &TForm1::BotArtesTitClick);
+  connect(BotArtesEsp, &QPushButton::clicked, this, &TForm1::BotArtesEspClick);
+  connect(BotArtesLug, &QPushButton::clicked, this, &TForm1::BotArtesLugClick);
+  connect(ListSel, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { ListSelDblClick(ListSel->row(item)); });
   LabelMaster = new QLabel(PanelSel);
   LabelMaster->setGeometry(8, 8, 476, 20);
   LabelMaster->hide();
@@ -653,7 +670,11 @@ void TForm1::HideStarMap() {
 }
 
 void TForm1::StarMapCommunityChosen(int community) {
-  if (DoublesMode) return;  // the double degrees of a community come with their own view
+  if (DoublesMode) {
+    ListSel->hide();
+    GridNotas->show();
+    return FillGrid(DoublesInCommunity(SelectedDegree, community));
+  }
   const int row = CommunityFirstRow[static_cast<std::size_t>(std::clamp(community, 0, kRegions))];
   if (row > 0 && row < GridNotas->rowCount()) GridNotas->scrollToItem(GridNotas->item(row, 0), QAbstractItemView::PositionAtTop);
 }
@@ -670,7 +691,12 @@ void TForm1::mapaClick() {
   const int community = UniversityCommunityOfRegion(MapRegion);
   Places.SelectedCommunity = community;
   PanelMapa->hide();
-  const std::vector<CommunityUniversity> universities = UniversitiesOfCommunity(community);
+  if (PlasticArtsMode) {
+    PanelSelTit->setText(ToQString(TrimBlanks(Field(Tabs().TabComunida[static_cast<std::size_t>(community)].view(), 3, 53))));
+    return ShowListSel(PlasticCentresOfCommunity(community), true);
+  }
+  const std::vector<CommunityUniversity> universities =
+      DoublesMode && !DegreesMode ? DoubleUniversitiesOfCommunity(community) : UniversitiesOfCommunity(community);
   if (universities.empty() && !DegreesMode) return;
   ListRowUniversity.fill(0);
   CommunityListHeading = TrimBlanks(Field(Tabs().TabComunida[static_cast<std::size_t>(community)].view(), 3, 53));
@@ -688,7 +714,17 @@ void TForm1::mapaClick() {
 }
 
 void TForm1::ListComunidadClick(int item) {
-  if (!DegreesMode || item < 0 || item >= kMaxCommunityUniversities) return;
+  if (item < 0 || item >= ListComunidad->count()) return;
+  if (!DegreesMode) {
+    if (SpecialityList) {
+      PanelSelTit->setText(ListComunidad->item(item)->text());
+      return ShowListSel(CentresOfSpeciality(item), true);
+    }
+    if (OtherStudiesMode) return OtherStudyClick(item);
+    if (DoublesMode && AllDegreesMode) return DoublesListClick(item);
+    return;
+  }
+  if (item >= kMaxCommunityUniversities) return;
   if (AllDegreesMode) {
     ShowDegreeButtons(true);
     PanelSelTit->setText(ListComunidad->item(item)->text());
@@ -697,6 +733,7 @@ void TForm1::ListComunidadClick(int item) {
   const int university = ListRowUniversity[static_cast<std::size_t>(item + 1)];
   if (university == 0) return;  // the "no university here" line leads nowhere
   const std::vector<GridLine> rows = UniversityDegreeRows(university);
+  UniversityRows = rows;
   GridRowDegree.assign(rows.size(), 0);
   for (std::size_t r = 0; r < rows.size(); ++r) GridRowDegree[r] = rows[r].degree;
   SelectedUniversity = university;
@@ -748,6 +785,7 @@ void TForm1::BotRetrocederClick() {
   };
   if (MastersView) {
     MastersView = false;
+    RichSalidas->setGeometry(ListSel->geometry());
     for (QWidget* control : std::initializer_list<QWidget*>{LabelMaster, LabelMaster2, PanelSel, PanelSelTit, RichSalidas,
                                                             BotRetroceder, BotImprimir})
       control->hide();
@@ -759,7 +797,7 @@ void TForm1::BotRetrocederClick() {
   PanelSelTit->move(PanelSelTit->x(), panelTops_[1]);
   PanelCarSel->move(PanelCarSel->x(), panelTops_[2]);
   if (ArtsMode || MusicMode || DanceMode || DramaMode || PlasticArtsMode) {
-    ArtsMode = MusicMode = DanceMode = DramaMode = PlasticArtsMode = false;
+    ArtsMode = MusicMode = DanceMode = DramaMode = PlasticArtsMode = SpecialityList = false;
     for (QWidget* control : std::initializer_list<QWidget*>{BotImprimirN, BotRetroceder, ListComunidad, BotArtesTit,
                                                             BotArtesEsp, BotArtesLug, PanelCarSel, PanelSel, PanelSelTit, ListSel})
       control->hide();

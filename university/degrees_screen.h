@@ -20,6 +20,8 @@
 #include "core/module_screen.h"
 #include "university/degree_diagram.h"
 #include "university/degree_lists.h"
+#include "university/study_pages.h"
+#include "university/where_to_study.h"
 
 namespace velmora {
 
@@ -53,6 +55,25 @@ class TForm1 : public ModuleScreen {
   void GridNotasDblClick(int row);
   void BotIntUniMouseUp();
   void StarMapCommunityChosen(int community);
+  // Requirements, double degrees, profiles, masters, other and artistic studies.
+  void BotReqClick();
+  void BotDoblesClick();
+  void BotDoblesCarMouseUp();
+  void BotSalClick();
+  void BotMasterClick();
+  void menui6Click();
+  void BotArtesPlasClick() { ArtsStudyClick(ArtsStudy::PlasticArts); }
+  void BotMusicaClick() { ArtsStudyClick(ArtsStudy::Music); }
+  void BotDanzaClick() { ArtsStudyClick(ArtsStudy::Dance); }
+  void BotDramaticoClick() { ArtsStudyClick(ArtsStudy::Drama); }
+  void ArtsStudyClick(ArtsStudy study);
+  void BotArtesTitClick();
+  void BotArtesEspClick();
+  void BotArtesLugClick();
+  void ListSelDblClick(int row);
+  // Printing.
+  void BotImprimirNClick();
+  void BotImprimirClick();
   // Back.
   void ButtonRetroNClick();
   void BotRetrocederClick();
@@ -115,6 +136,11 @@ class TForm1 : public ModuleScreen {
   std::array<int, 41> ListRowUniversity{};  // row 1..40 of ListComunidad -> university
   std::vector<int> GridRowDegree;            // row of GridNotas -> degree
   std::string CommunityListHeading;          // record 0 of the university list, for printing
+  std::vector<int> DoublesRowDegree;         // row of the double-degree list -> degree
+  int DoublesListDegree = 0;                 // the degree chosen in that list
+  ArtsStudy CurrentArts = ArtsStudy::PlasticArts;
+  bool SpecialityList = false;               // ListComunidad lists the plastic-arts specialities
+  std::vector<GridLine> UniversityRows;      // the university's grid, for its report
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -127,7 +153,11 @@ class TForm1 : public ModuleScreen {
   void BuildResultPanel();
   void BuildDiagram();
   void SetTexts();
-  void FillGrid(const std::vector<struct GridLine>& lines);
+  void FillGrid(const std::vector<GridLine>& lines);
+  void ShowListSel(const std::vector<std::string>& lines, bool clickable);
+  void OtherStudyClick(int item);
+  void DoublesListClick(int item);
+  void ShowDoublesOfDegree(int degree);
   void ShowDegreeButtons(bool shown);
   void HideStarMap();
   void ShowTree(DegreeView view);

@@ -147,48 +147,28 @@ std::vector<InfoRowLook> InfoListLooks(const std::vector<std::string>& items, bo
 
 // ---- Printed reports ------------------------------------------------------------------------
 
-namespace {
-
-void AddPrintRow(std::string_view text) {
-  SharedTables& t = Tabs();
-  if (t.PrintCount >= kPrintLinesLast) return;
-  ++t.PrintCount;
-  t.PrintLines[static_cast<std::size_t>(t.PrintCount)] = std::string(text);
-  t.PrintLines2[static_cast<std::size_t>(t.PrintCount)] = std::string();
-}
-
-void StartReport(std::string_view heading) {
-  SharedTables& t = Tabs();
-  for (auto& line : t.PrintLines) line = std::string();
-  for (auto& line : t.PrintLines2) line = std::string();
-  t.PrintCount = 0;
-  t.PrintLines[0] = std::string(heading);
-  BoldLines.fill(0);
-}
-
-}  // namespace
 
 bool BuildTitleReport(int title, const std::string& titleName, const std::vector<int>& communities) {
-  StartReport(titleName + " (" + Text(113) + ")");
+  StartPrintLines(titleName + " (" + Text(113) + ")");
   SharedTables& t = Tabs();
-  AddPrintRow("** " + Text(29) + " **");
+  AddPrintLine("** " + Text(29) + " **");
   BoldLines[1] = t.PrintCount;
-  for (const std::string& line : RequirementLines()) AddPrintRow(line);
-  AddPrintRow("");
-  AddPrintRow("** " + Text(199) + " **");
+  for (const std::string& line : RequirementLines()) AddPrintLine(line);
+  AddPrintLine("");
+  AddPrintLine("** " + Text(199) + " **");
   BoldLines[2] = t.PrintCount;
-  for (const std::string& line : JobLines(title)) AddPrintRow(line);
-  AddPrintRow("");
-  AddPrintRow("** " + Text(312) + " **");
+  for (const std::string& line : JobLines(title)) AddPrintLine(line);
+  AddPrintLine("");
+  AddPrintLine("** " + Text(312) + " **");
   BoldLines[3] = t.PrintCount;
-  for (int line = 6; line <= 25; ++line) AddPrintRow(BlockLine(title, line));
+  for (int line = 6; line <= 25; ++line) AddPrintLine(BlockLine(title, line));
   for (int removed = 0; removed < 11 && IsBlankLine(t.PrintLines[static_cast<std::size_t>(t.PrintCount)].view());
        ++removed)
     t.PrintLines[static_cast<std::size_t>(t.PrintCount--)] = std::string();
-  AddPrintRow(std::string(35, '_'));
-  AddPrintRow("");
-  AddPrintRow("-" + Upper1252(TextLine(317)));
-  AddPrintRow("");
+  AddPrintLine(std::string(35, '_'));
+  AddPrintLine("");
+  AddPrintLine("-" + Upper1252(TextLine(317)));
+  AddPrintLine("");
 
   std::vector<int> chosen = communities;
   if (chosen.empty())
@@ -197,12 +177,12 @@ bool BuildTitleReport(int title, const std::string& titleName, const std::vector
     const std::vector<GridRow> rows = CentresOfferingTitle(Grade::GM, title, PlacesOfCommunity(community));
     if (rows.empty()) continue;
     const std::string name(TrimBlanks(Field(Record(t.TabComunida, community), 3, 30)));
-    AddPrintRow("***  " + Upper1252(name) + "  ***");
-    AddPrintRow("");
-    for (const GridRow& row : rows) AddPrintRow(row.text + row.phone);
+    AddPrintLine("***  " + Upper1252(name) + "  ***");
+    AddPrintLine("");
+    for (const GridRow& row : rows) AddPrintLine(row.text + row.phone);
   }
   if (communities.empty() && t.PrintCount > kPrintSelectionThreshold) {
-    StartReport("");
+    StartPrintLines("");
     return false;
   }
   int bold = 0;
@@ -213,7 +193,7 @@ bool BuildTitleReport(int title, const std::string& titleName, const std::vector
 }
 
 void BuildPlaceReport(const std::string& placeName, const ResolvedPlace& place) {
-  StartReport(Text(289) + ": " + std::string(TrimBlanks(placeName)) + " - " + Text(113));
+  StartPrintLines(Text(289) + ": " + std::string(TrimBlanks(placeName)) + " - " + Text(113));
   const PlaceListing listing = CentresOfPlace(Grade::GM, place, {.printing = true});
   std::vector<GridRow> rows;
   // A centre row is its header mark and columns 2-45 of the centre line; keeping all 45

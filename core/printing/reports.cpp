@@ -177,6 +177,24 @@ bool PrintWithDialog(const std::function<void(PrintCanvas&)>& print) {
   return true;
 }
 
+void StartPrintLines(std::string_view heading) {
+  SharedTables& t = Tabs();
+  for (auto& line : t.PrintLines) line = std::string();
+  for (auto& line : t.PrintLines2) line = std::string();
+  t.PrintCount = 0;
+  t.PrintLines[0] = std::string(heading);
+  BoldLines.fill(0);
+}
+
+void AddPrintLine(std::string_view text, bool bold) {
+  SharedTables& t = Tabs();
+  if (t.PrintCount >= kPrintLinesLast) return;
+  ++t.PrintCount;
+  t.PrintLines[static_cast<std::size_t>(t.PrintCount)] = std::string(text);
+  t.PrintLines2[static_cast<std::size_t>(t.PrintCount)] = std::string();
+  if (bold && BoldLines[0] + 1 < static_cast<int>(BoldLines.size())) BoldLines[static_cast<std::size_t>(++BoldLines[0])] = t.PrintCount;
+}
+
 bool PrintReportWithDialog(PrintTable& lines, int count, bool monospace, int fontSize) {
   return PrintWithDialog([&](PrintCanvas& canvas) { PrintReport(canvas, lines, count, monospace, fontSize); });
 }

@@ -21,6 +21,12 @@ inline constexpr double kHeaderBand = 0.7;  // inches
 
 bool IsBoldLine(int line);
 
+// Empties PrintLines, PrintLines2 and BoldLines, and gives the report its heading (record 0).
+void StartPrintLines(std::string_view heading);
+// Appends a line after PrintCount (nothing past the last print line); a bold one is also listed
+// in BoldLines while there is room.
+void AddPrintLine(std::string_view text, bool bold = false);
+
 // Header band of a portrait page: the girl, the title centred, the heading, the school year.
 void PrintHeader(PrintCanvas& canvas, std::string_view title, std::string_view heading, double bandHeight);
 // Header band of a landscape page, with the page number in a circle (none when 0).
