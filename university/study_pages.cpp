@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <filesystem>
 
 #include "core/common.h"
 #include "core/cp1252.h"
@@ -40,15 +41,18 @@ PageLine Classified(std::string_view line, bool headings) {
   return {std::string(line), PageLineKind::Body};
 }
 
-// The lines of a language file, or of the data folder's copy; read once.
+// The lines of a language file, or of the data folder's copy; read again only when the folder
+// it would come from is another.
 struct CachedFile {
-  bool loaded = false;
+  std::string from;
   bool found = false;
   std::vector<std::string> lines;
 };
 const CachedFile& LanguageFile(CachedFile& cache, std::string_view name, bool dataFolderToo) {
-  if (cache.loaded) return cache;
-  cache.loaded = true;
+  std::error_code error;
+  const std::string from = std::filesystem::current_path(error).string() + "|" + LanguageFolder;
+  if (cache.from == from) return cache;
+  cache = CachedFile{from, false, {}};
   const auto read = [&cache](const std::string& path) {
     return ForEachFileLine(path, [&cache](std::string_view line) {
       cache.lines.emplace_back(line);

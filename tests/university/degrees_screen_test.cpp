@@ -17,6 +17,9 @@
 #include "navigation/star_map.h"
 #include "tests/support/built_folder.h"
 #include "university/degree_tables.h"
+#include "core/printing/recording_canvas.h"
+#include "core/printing/reports.h"
+#include "university/double_degrees.h"
 #include "university/where_to_study.h"
 
 namespace velmora {
@@ -243,6 +246,122 @@ TEST_F(DegreesScreen, TheDiagramRunsToItsLastStep) {
   screen->BotAcabarGClick();
   EXPECT_TRUE(screen->PanelGradosT->isHidden());
   EXPECT_TRUE(screen->BotAvanza->isEnabled());
+}
+
+
+TEST_F(DegreesScreen, RequirementsProfileAndDoubleDegreesOfADegree) {
+  screen->menunuevo1Click();
+  int paired = 0;  // a degree with double degrees
+  for (const DoublesListRow& row : DoubleDegreeList())
+    if (row.degree != 0 && paired == 0) paired = row.degree;
+  ASSERT_NE(paired, 0);
+  screen->SelectDegree(paired);
+  screen->BotReqClick();
+  EXPECT_FALSE(screen->ListSel->isHidden());
+  EXPECT_TRUE(screen->GridNotas->isHidden());
+  EXPECT_TRUE(FromQString(screen->ListSel->item(0)->text()).starts_with("-     "));
+  EXPECT_TRUE(stars->isHidden());
+
+  screen->BotSalClick();
+  EXPECT_FALSE(screen->RichSalidas->isHidden());
+  EXPECT_TRUE(screen->RichSalidas->toPlainText().contains(ToQString("Grado en ")));
+
+  screen->BotDoblesCarMouseUp();
+  EXPECT_TRUE(screen->DoublesMode);
+  EXPECT_GT(screen->GridNotas->rowCount(), 4);
+  EXPECT_FALSE(stars->isHidden());
+}
+
+TEST_F(DegreesScreen, TheDoubleDegreesMenuListsDegreesThenTheirUniversitiesAndPrints) {
+  int printed = 0;
+  platform.printerChoice = [&printed] {
+    ++printed;
+    return std::make_unique<RecordingCanvas>();
+  };
+  screen->BotDoblesClick();
+  ASSERT_GT(screen->ListComunidad->count(), 5);
+  EXPECT_TRUE(FromQString(screen->ListComunidad->item(0)->text()).starts_with("- "));
+  screen->ListComunidadClick(1);
+  EXPECT_FALSE(screen->listSel2->isHidden());
+  EXPECT_GT(screen->listSel2->count(), 1);
+  screen->BotImprimirClick();
+  EXPECT_EQ(printed, 1);
+  EXPECT_EQ(Tabs().PrintCount, screen->listSel2->count());
+  screen->BotRetrocederClick();
+  EXPECT_FALSE(screen->PanelMenu->isHidden());
+  EXPECT_FALSE(screen->DoublesMode);
+}
+
+TEST_F(DegreesScreen, OtherStudiesShowTheirPagesAndTheThirdOpensTheSportsDocument) {
+  screen->menui6Click();
+  ASSERT_EQ(screen->ListComunidad->count(), Tabs().CountOtros);
+  screen->ListComunidadClick(2);
+  ASSERT_EQ(platform.opened.size(), 1u);
+  EXPECT_TRUE(platform.opened[0].ends_with("DeportesCentros.pdf"));
+  screen->ListComunidad->setCurrentRow(0);
+  screen->ListComunidadClick(0);
+  EXPECT_GT(screen->ListSel->count(), 5);
+  EXPECT_FALSE(screen->BotImprimir->isHidden());
+  screen->BotImprimirClick();  // no printer chosen: nothing printed, the page stays
+  EXPECT_GT(screen->ListSel->count(), 5);
+}
+
+TEST_F(DegreesScreen, EachArtisticStudyShowsItsIntroductionSpecialitiesAndPlaces) {
+  screen->BotArtesPlasClick();
+  EXPECT_TRUE(screen->PlasticArtsMode);
+  EXPECT_GT(screen->ListSel->count(), 3);
+  screen->BotArtesEspClick();
+  ASSERT_EQ(screen->ListComunidad->count(), kPlasticSpecialities);
+  screen->ListComunidadClick(0);
+  EXPECT_GT(screen->ListSel->count(), 3);
+  EXPECT_TRUE(FromQString(screen->ListSel->item(0)->text()).starts_with("- "));
+  screen->BotArtesLugClick();
+  EXPECT_FALSE(screen->PanelEstrellas->isHidden());
+  MapRegion = 13;
+  screen->mapaClick();
+  EXPECT_GT(screen->ListSel->count(), 2);
+  screen->BotRetrocederClick();
+  EXPECT_FALSE(screen->ArtsMode);
+
+  for (void (TForm1::*open)() : {&TForm1::BotMusicaClick, &TForm1::BotDanzaClick, &TForm1::BotDramaticoClick}) {
+    (screen.get()->*open)();
+    EXPECT_GT(screen->ListSel->count(), 2);
+    screen->BotArtesEspClick();
+    EXPECT_GT(screen->ListSel->count(), 1);
+    screen->BotArtesLugClick();
+    EXPECT_GT(screen->ListSel->count(), 2);
+    screen->BotRetrocederClick();
+  }
+  EXPECT_TRUE(platform.messages.empty());
+  screen->BotMusicaClick();
+  screen->BotArtesLugClick();
+  for (int row = 0; row < screen->ListSel->count(); ++row)
+    if (screen->ListSel->item(row)->text().trimmed().startsWith("http")) {
+      screen->ListSelDblClick(row);
+      break;
+    }
+  ASSERT_EQ(platform.opened.size(), 1u);
+  EXPECT_TRUE(platform.opened[0].starts_with("http"));
+}
+
+TEST_F(DegreesScreen, TheMastersPageAndTheDegreeReport) {
+  screen->BotMasterClick();
+  EXPECT_FALSE(screen->RichSalidas->isHidden());
+  EXPECT_GT(screen->RichSalidas->toPlainText().size(), 200);
+  screen->BotRetrocederClick();
+  EXPECT_FALSE(screen->PanelMenu->isHidden());
+
+  int printed = 0;
+  platform.printerChoice = [&printed] {
+    ++printed;
+    return std::make_unique<RecordingCanvas>();
+  };
+  screen->menunuevo1Click();
+  screen->SelectDegree(1);
+  screen->BotImprimirNClick();
+  EXPECT_EQ(printed, 1);
+  EXPECT_GT(Tabs().PrintCount, 20);
+  EXPECT_FALSE(screen->RichSalidas->isHidden());
 }
 
 }  // namespace

@@ -1,0 +1,191 @@
+// Requirements, double degrees, profiles, other studies and the reports built from them, over
+// small tables and files written by the tests.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/common.h"
+#include "core/printing/reports.h"
+#include "core/text_table.h"
+#include "tests/university/degree_fixture.h"
+#include "university/degree_reports.h"
+#include "university/degree_requirements.h"
+#include "university/double_degrees.h"
+#include "university/study_pages.h"
+
+namespace velmora {
+namespace {
+
+// Every text line reads "T" and its number, so a test can tell them apart.
+class DegreePages : public testing::DegreeTablesTest {
+ protected:
+  DegreePages() {
+    SharedTables& t = Tabs();
+    for (int n = 1; n <= kTextSlotLines; ++n) t.TabTextos[static_cast<std::size_t>(n)] = "T" + std::to_string(n);
+    t.CountTextos = kTextSlotLines;
+    FillTextSlots();
+    for (int s = 1; s <= 30; ++s) t.TabMateriasp[static_cast<std::size_t>(s - 1)] = "S" + std::to_string(s);
+    t.CountMateriasp = 30;
+  }
+  static std::string T(int line) { return "T" + std::to_string(line); }
+  int DegreeWithMarks(int branch, const std::vector<int>& marks) {
+    const int d = AddDegree("Degree", branch, 0);
+    std::vector<testing::Offer> offers;
+    for (const int mark : marks) offers.push_back({AddUniversity("U", 1), mark});
+    SetOffers(d, offers);
+    return d;
+  }
+  static bool Has(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+  }
+  static long Count(const std::vector<std::string>& lines, const std::string& line) {
+    return std::count(lines.begin(), lines.end(), line);
+  }
+};
+
+TEST_F(DegreePages, DemandFollowsTheMarksAboveElevenTenths) {
+  const std::vector<std::string> open = RequirementLines(DegreeWithMarks(2, {10, 10}));
+  EXPECT_FALSE(Has(open, T(720)) || Has(open, T(722)));
+  EXPECT_TRUE(std::none_of(open.begin(), open.end(), [](const std::string& l) { return l.starts_with(T(721)); }));
+
+  const std::vector<std::string> demanding = RequirementLines(DegreeWithMarks(2, {50, 55, 70, 70}));
+  EXPECT_TRUE(Has(demanding, T(721) + " 6.1"));
+  EXPECT_FALSE(Has(demanding, T(720)));
+
+  const std::vector<std::string> mixed = RequirementLines(DegreeWithMarks(2, {50, 52, 61, 55, 58}));
+  const auto at720 = std::find(mixed.begin(), mixed.end(), T(720));
+  ASSERT_NE(at720, mixed.end());
+  EXPECT_EQ(*(at720 + 1), T(722));
+
+  const std::vector<std::string> plain = RequirementLines(DegreeWithMarks(2, {55, 58}));
+  EXPECT_TRUE(Has(plain, T(720)));
+  EXPECT_FALSE(Has(plain, T(722)));
+}
+
+TEST_F(DegreePages, WeightedSubjectsComeFirstAndAreNotRepeated) {
+  const int d = DegreeWithMarks(2, {70});
+  auto& record = Tabs().Binary.TabDatgrados[static_cast<std::size_t>(d)];
+  record[kWeighted1] = 21;
+  record[kWeighted2] = 4;
+  const std::vector<std::string> lines = RequirementLines(d);
+  EXPECT_EQ(lines[0], "-     " + T(277));
+  EXPECT_EQ(Count(lines, "\x95  S21"), 1);
+  EXPECT_EQ(Count(lines, "\x95  S4"), 1);
+  const auto others = std::find(lines.begin(), lines.end(), T(727));
+  ASSERT_NE(others, lines.end());
+  EXPECT_EQ(std::vector<std::string>(others + 1, others + 4), (std::vector<std::string>{"\x95  S3", "\x95  S10", "\x95  S23"}));
+  EXPECT_EQ(lines.back(), T(715));
+  EXPECT_EQ(RequirementLines(d, RequirementPart::ForCatalogue).back(), T(730));
+
+  record[kWeighted1] = 50;  // the marker replaces the list, and the branch list is whole
+  const std::vector<std::string> marker = RequirementLines(d);
+  EXPECT_TRUE(Has(marker, "    " + T(55)));
+  EXPECT_FALSE(Has(marker, "\x95  S4") && Count(marker, "\x95  S4") > 1);
+  EXPECT_EQ(Count(marker, "\x95  S21"), 1);
+}
+
+TEST_F(DegreePages, DoubleDegreesListPartnersByUniversityAndStarTheirCommunities) {
+  const int law = AddDegree("Law", 3, 0);
+  const int business = AddDegree("Business", 3, 0);
+  const int politics = AddDegree("Politics", 3, 0);
+  const int lonely = AddDegree("Lonely", 3, 0);
+  DoubleDegreeTable& doubles = Tabs().Binary.TabDobles;
+  doubles.count = 2;
+  doubles.groupCode[1] = 13;
+  doubles.groupName[1] = "Madrid University";
+  doubles.groupCode[2] = 16;
+  doubles.groupName[2] = "Valencia University";
+  const auto pair = [&doubles](int entry, int a, int b, const char* mark) {
+    const int p = ++doubles.mark[static_cast<std::size_t>(entry)][0];
+    doubles.first[static_cast<std::size_t>(entry)][static_cast<std::size_t>(p)] = a;
+    doubles.second[static_cast<std::size_t>(entry)][static_cast<std::size_t>(p)] = b;
+    doubles.label[static_cast<std::size_t>(entry)][static_cast<std::size_t>(p)] = mark;
+  };
+  pair(1, business, law, "12,1");
+  pair(1, politics, law, " -  ");
+  pair(1, law, law, "11,0");  // a pair of the degree with itself lists it twice
+  pair(2, politics, business, "10,5");
+
+  const std::vector<GridLine> grid = DoublesGrid(law);  // law is the second degree of most pairs
+  ASSERT_EQ(grid.size(), 3u + 1u + 4u);
+  EXPECT_EQ(grid[3].name, "- Madrid University");
+  EXPECT_TRUE(grid[4].name.starts_with("+ Business"));
+  EXPECT_EQ(grid[4].mark, " 12,1");
+  EXPECT_EQ(grid[5].mark, "  -  ");
+  EXPECT_TRUE(CommunityHasOffer[13]);
+  EXPECT_FALSE(CommunityHasOffer[16]);
+
+  const std::vector<GridLine> none = DoublesGrid(lonely);
+  ASSERT_EQ(none.size(), 4u);
+  EXPECT_EQ(none[3].name, "     " + T(393));
+  EXPECT_EQ(std::count(CommunityHasOffer.begin(), CommunityHasOffer.end(), true), 0);
+
+  const std::vector<DoublesPageRow> page = DoublesOfDegree(politics);
+  ASSERT_EQ(page.size(), 6u);
+  EXPECT_TRUE(page[1].university);
+  EXPECT_EQ(page[1].text, "        Madrid University");
+  EXPECT_EQ(page[2].text, " Politics. + Law");
+
+  const std::vector<DoublesListRow> list = DoubleDegreeList();
+  EXPECT_EQ(list[0].degree, 0);
+  EXPECT_EQ(std::count_if(list.begin(), list.end(), [](const DoublesListRow& r) { return r.degree != 0; }), 3);
+
+  EXPECT_EQ(DoublesInCommunity(politics, 16).size(), 3u + 2u);
+  EXPECT_EQ(DoublesInCommunity(politics, 1).size(), 3u);
+}
+
+TEST_F(DegreePages, OtherStudyPagesEndAtTwoBlankLines) {
+  auto& block = Tabs().TabAsignaot[1];
+  block[1] = "- Requisitos";
+  block[2] = "";
+  block[3] = "  Tener 18 a\xF1os";
+  block[4] = std::string(20, ' ');
+  block[5] = "";
+  block[6] = "never shown";
+  const std::vector<std::string> page = OtherStudyPage(1);
+  EXPECT_EQ(page, (std::vector<std::string>{"- Requisitos", "", "  Tener 18 a\xF1os"}));
+}
+
+TEST_F(DegreePages, ProfilesFindTheirBlockAndClassifyTheirLines) {
+  testing::FixtureFolder folder;
+  LanguageFolder = "cas\\";
+  const int first = AddDegree("First", 2, 0);
+  const int last = AddDegree("Last", 2, 0);
+  folder.Write("cas/grados.txt", testing::CrLf({"<<" + std::to_string(100 + first), "hidden name", "Grado en First",
+                                                 "  asignaturas ", "* Physics", "Puedes trabajar en laboratorios.",
+                                                 "<<" + std::to_string(100 + last), "Last", "Grado en Last"}));
+  const std::vector<PageLine> page = ProfilePage(first);
+  ASSERT_EQ(page.size(), 4u);
+  EXPECT_EQ(page[0].kind, PageLineKind::Title);
+  EXPECT_EQ(page[1].kind, PageLineKind::Heading);
+  EXPECT_EQ(page[2].kind, PageLineKind::Bullet);
+  EXPECT_EQ(page[2].text, "Physics");
+  const std::vector<PageLine> blank = ProfilePage(last);  // the last block has no closing marker
+  EXPECT_EQ(blank.size(), 101u);
+
+  const std::vector<TextRun> runs = HighlightedRuns("TRABAJAR, trabajaron y Ocupaci\xF3n");
+  ASSERT_EQ(runs.size(), 3u);
+  EXPECT_TRUE(runs[0].highlighted);
+  EXPECT_EQ(runs[1].text, ", trabajaron y ");
+  EXPECT_FALSE(runs[1].highlighted);
+  EXPECT_TRUE(runs[2].highlighted);
+}
+
+TEST_F(DegreePages, ReportHeadingsAndTheUniversityReportsBoldRows) {
+  const int fifty = AddDegree(std::string(50, 'x'), 2, 0);
+  const int fortyNine = AddDegree(std::string(49, 'y'), 2, 0);
+  EXPECT_EQ(DegreeReportHeading(fifty), std::string(50, 'x'));
+  EXPECT_EQ(DegreeReportHeading(fortyNine), T(522) + ": " + std::string(49, 'y'));
+
+  const int u = AddUniversity("Big University", 13);
+  BuildUniversityReport(u, {{"-   Rama", " ", 0}, {"<Physics", "  6,5", 1}});
+  EXPECT_EQ(Tabs().PrintCount, 3);
+  EXPECT_EQ(Tabs().PrintLines[0].view(), T(289) + ": Big University" + std::string(21, ' '));
+  EXPECT_EQ(Tabs().PrintLines[3].view(), "<Physics" + std::string(42, ' ') + "  6,5");
+  EXPECT_EQ(BoldLines[0], 2);  // the column heading and the branch row
+  EXPECT_EQ(BoldLines[1], 1);
+  EXPECT_EQ(BoldLines[2], 2);
+}
+
+}  // namespace
+}  // namespace velmora
