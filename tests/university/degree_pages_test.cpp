@@ -187,5 +187,62 @@ TEST_F(DegreePages, ReportHeadingsAndTheUniversityReportsBoldRows) {
   EXPECT_EQ(BoldLines[2], 2);
 }
 
+
+TEST_F(DegreePages, DemandBoundaries) {
+  const auto figures = [this](const std::vector<int>& marks) { return DemandOf(DegreeWithMarks(2, marks)); };
+  EXPECT_EQ(figures({11, 12}).count, 1);  // 11 and less are left out
+  EXPECT_TRUE(figures({59, 61}).Demanding());  // an average of exactly 60
+  EXPECT_FALSE(figures({59, 60}).Demanding());
+  EXPECT_FALSE(figures({61, 20, 20, 20, 20}).MixedDemand());  // over 50 in exactly a fifth
+  EXPECT_TRUE(figures({61, 51, 20, 20, 20}).MixedDemand());
+  EXPECT_FALSE(figures({50, 20}).MixedDemand());  // nothing above 60
+}
+
+TEST_F(DegreePages, ArtisticFilesAreReadByTheirColumns) {
+  testing::FixtureFolder folder;
+  LanguageFolder = "cas\\";
+  for (int c = 1; c <= 19; ++c) Tabs().TabComunida[static_cast<std::size_t>(c)] = "01Community " + std::to_string(c);
+  std::vector<std::string> plastic = {"Intro", "f1"};
+  for (int k = 0; k < kPlasticSpecialities; ++k) plastic.push_back("  Speciality " + std::to_string(k));
+  plastic.push_back("f2");
+  plastic.push_back(" 1EA Uno                958000001 0016");
+  plastic.push_back("Calle Uno, Granada");
+  plastic.push_back("13EA Dos                910000002 16");
+  plastic.push_back("Calle Dos, Madrid");
+  std::string bytes;
+  for (const std::string& line : plastic) bytes += line + "\r\n";
+  folder.Write("cas/artesplas", bytes);
+  ASSERT_TRUE(LoadArtsFile(ArtsStudy::PlasticArts));
+  EXPECT_EQ(ArtsIntroLines(), std::vector<std::string>{"Intro"});
+  const std::vector<PlasticCentre> centres = PlasticCentres();
+  ASSERT_EQ(centres.size(), 2u);
+  EXPECT_EQ(centres[0].specialities, (std::vector<int>{0, 16}));
+  EXPECT_EQ(centres[0].phone, "958000001");
+  EXPECT_EQ(CentresOfSpeciality(16),
+            (std::vector<std::string>{"- Community 1", "   EA Uno  -  Tel. 958000001", "     Calle Uno, Granada", "",
+                                      "- Community 13", "   EA Dos  -  Tel. 910000002", "     Calle Dos, Madrid", ""}));
+  EXPECT_EQ(PlasticCentresOfCommunity(13)[1], "   Speciality 16");
+
+  folder.Write("cas/musica", testing::CrLf({"Intro", "f1", "  Composici\xF3n", "f2", "09Catalunya",
+                                             "  ESMUC Barcelona   http://www.esmuc.cat", "  no address here"}));
+  ASSERT_TRUE(LoadArtsFile(ArtsStudy::Music));
+  EXPECT_EQ(MusicPlaces(), (std::vector<std::string>{"- Community 9", "  ESMUC Barcelona", "  http://www.esmuc.cat"}));
+
+  std::vector<std::string> drama = {"Intro", "f1", "Text", "f2", "Heading"};
+  for (int k = 0; k < 8; ++k) drama.push_back(" Speciality " + std::to_string(k));
+  drama.push_back("-ESAD Uno                954000003      037x");
+  drama.push_back("http://www.esad.es");
+  bytes.clear();
+  for (const std::string& line : drama) bytes += line + "\r\n";
+  folder.Write("cas/dramatico", bytes);
+  ASSERT_TRUE(LoadArtsFile(ArtsStudy::Drama));
+  EXPECT_EQ(DramaPlaces(), (std::vector<std::string>{"-ESAD Uno                Speciality 0", std::string(28, ' ') + "Speciality 3",
+                                                    std::string(28, ' ') + "Speciality 7", "Tel. 954000003",
+                                                    "http://www.esad.es", ""}));
+  folder.Remove("cas/danza");
+  EXPECT_FALSE(LoadArtsFile(ArtsStudy::Dance));
+  EXPECT_EQ(state.platform.messages.back(), "Faltan ficheros (cas\\danza). Vuelva a instalar el programa");
+}
+
 }  // namespace
 }  // namespace velmora

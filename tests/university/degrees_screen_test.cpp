@@ -364,5 +364,24 @@ TEST_F(DegreesScreen, TheMastersPageAndTheDegreeReport) {
   EXPECT_FALSE(screen->RichSalidas->isHidden());
 }
 
+
+TEST_F(DegreesScreen, PrintingAUniversityNeedsOneChosen) {
+  int printed = 0;
+  platform.printerChoice = [&printed] {
+    ++printed;
+    return std::make_unique<RecordingCanvas>();
+  };
+  screen->menuCarUni3Click();
+  MapRegion = 13;
+  screen->mapaClick();
+  screen->BotImprimirClick();  // the list is there, no university chosen
+  EXPECT_EQ(printed, 0);
+  screen->ListComunidad->setCurrentRow(0);
+  screen->ListComunidadClick(0);
+  screen->BotImprimirClick();
+  EXPECT_EQ(printed, 1);
+  EXPECT_EQ(Tabs().PrintCount, screen->GridNotas->rowCount() + 1);
+}
+
 }  // namespace
 }  // namespace velmora
