@@ -15,6 +15,8 @@ namespace {
 
 constexpr std::size_t kAloneHeading = 50;
 constexpr std::size_t kReportWidth = 65;  // a print line
+// Wide enough for a whole degree name after its mark "<", so no name is cut on paper.
+constexpr std::size_t kUniversityNameColumn = 56;
 
 std::string Text(int line) { return std::string(TextLine(line)); }
 std::string Trimmed(std::string_view text) { return std::string(TrimBothBlanks(text)); }
@@ -57,7 +59,7 @@ void BuildUniversityReport(int university, const std::vector<GridLine>& rows) {
   StartPrintLines(Text(289) + ": " + std::string(UniversityName(university)));
   AddPrintLine(std::string(4, ' ') + Text(48) + std::string(24, ' ') + Text(296), true);
   for (const GridLine& row : rows) {
-    const std::string line = Padded(row.name, 50) + row.mark;
+    const std::string line = Padded(row.name, kUniversityNameColumn) + row.mark;
     AddPrintLine(line, StandsOut(line));
   }
 }

@@ -34,6 +34,8 @@ namespace {
 
 constexpr int kBulletImage = 3;
 constexpr int kDiagramTextWidth = 940;
+// The public register of official university titles, where every master is listed.
+constexpr const char* kTitlesRegister = "https://www.educacion.gob.es/ruct/home";
 constexpr int kUniversityImage = 5;
 constexpr int kRowDegreeRole = Qt::UserRole + 1;
 constexpr std::array<int, 6> kBranchImages = {0, 5, 1, 4, 2, 3};
@@ -245,6 +247,7 @@ void TForm1::BuildControls() {
   mapa->setMouseTracking(true);
   mapa->installEventFilter(this);
   ListComunidad = ScreenList(this, QRect(60, 56, 320, 297));
+  ListComunidad->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ListComunidad->setItemDelegate(new MarkedRowDelegate(ListComunidad, true, [this] {
     return DegreesMode ? kUniversityImage : DoublesMode ? kBulletImage : -1;
   }));
@@ -391,8 +394,11 @@ void TForm1::BuildResultPanel() {
   LabelMaster = new QLabel(PanelSel);
   LabelMaster->setGeometry(8, 8, 476, 20);
   LabelMaster->hide();
-  LabelMaster2 = new QLabel(PanelSel);
+  LabelMaster2 = new QLabel(ToQString(kTitlesRegister), PanelSel);
   LabelMaster2->setGeometry(8, 30, 476, 20);
+  LabelMaster2->setCursor(Qt::PointingHandCursor);
+  SetTextColour(LabelMaster2, QColor(0, 0, 0xFF));
+  LabelMaster2->installEventFilter(this);
   LabelMaster2->hide();
 }
 
@@ -943,6 +949,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   if (watched == mapa && type == QEvent::Leave) PanelMapa->hide();
+  if (watched == LabelMaster2 && type == QEvent::MouseButtonRelease) OpenWithShell(kTitlesRegister);
   if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease)
     return ModuleScreen::eventFilter(watched, event);
   const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();

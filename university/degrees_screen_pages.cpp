@@ -1,6 +1,7 @@
 // The degrees screen's text pages (requirements, double degrees, profile, masters, other and
 // artistic studies) and its printed reports.
 #include <QScrollBar>
+#include <array>
 #include <QTextCursor>
 
 #include "core/common.h"
@@ -69,6 +70,8 @@ void TForm1::ShowListSel(const std::vector<std::string>& lines, bool clickable) 
     if (line.starts_with('-')) item->setForeground(kMaroon);
   }
   ListSel->setCursor(clickable ? Qt::PointingHandCursor : Qt::ForbiddenCursor);
+  // The double-click hint only where a double-click does something.
+  ListSel->setToolTip(clickable && ArtsMode ? "Clic~Clic - " + QText(173) : QString());
   ListSel->show();
   ListSel->scrollToTop();
 }
@@ -200,6 +203,11 @@ void TForm1::OtherStudyClick(int item) {
   if (item == kSportsCentresItem) return OpenWithShell(kSportsCentresDocument);
   const std::string text = FromQString(ListComunidad->item(item)->text());
   if (text.starts_with("   ")) return;
+  // Items "- 1" to "- 3" stand for the public catalogues of courses and centres.
+  static constexpr std::array<const char*, 3> kCatalogues = {"http://www.todofp.es", "https://www.sepe.es",
+                                                             "http://www.educacion.gob.es"};
+  for (std::size_t k = 0; k < kCatalogues.size(); ++k)
+    if (text.starts_with("- " + std::to_string(k + 1))) return OpenWithShell(kCatalogues[k]);
   PanelSelTit->setText(Trimmed(text));
   SelectedDegree = item + 1;
   BotImprimir->show();

@@ -53,7 +53,7 @@ std::vector<DoublesListRow> DoubleDegreeList() {
     rows.push_back({"- " + std::string(TrimBothBlanks(BranchName(branch))), 0});
     for (int degree = 1; degree <= DegreeCount(); ++degree)
       if (marked[static_cast<std::size_t>(degree)] && DegreeValue(degree, kBranch) == branch)
-        rows.push_back({std::string(DegreeName(degree)), degree});
+        rows.push_back({std::string(TrimBlanks(DegreeName(degree))), degree});
   }
   return rows;
 }
