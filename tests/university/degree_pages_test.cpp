@@ -181,7 +181,7 @@ TEST_F(DegreePages, ReportHeadingsAndTheUniversityReportsBoldRows) {
   BuildUniversityReport(u, {{"-   Rama", " ", 0}, {"<Physics", "  6,5", 1}});
   EXPECT_EQ(Tabs().PrintCount, 3);
   EXPECT_EQ(Tabs().PrintLines[0].view(), T(289) + ": Big University" + std::string(21, ' '));
-  EXPECT_EQ(Tabs().PrintLines[3].view(), "<Physics" + std::string(42, ' ') + "  6,5");
+  EXPECT_EQ(Tabs().PrintLines[3].view(), "<Physics" + std::string(48, ' ') + "  6,5");  // a whole name fits before the mark
   EXPECT_EQ(BoldLines[0], 2);  // the column heading and the branch row
   EXPECT_EQ(BoldLines[1], 1);
   EXPECT_EQ(BoldLines[2], 2);
