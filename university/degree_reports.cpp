@@ -80,11 +80,4 @@ void BuildArtsReport(ArtsStudy study) {
   for (const std::string& line : ArtsReportLines(study)) AddPrintLine(line, line.starts_with('-'));
 }
 
-void BuildMastersReport() {
-  StartPrintLines("Master");
-  for (const PageLine& line : MastersPage())
-    for (const std::string& part : WrapWords(line.kind == PageLineKind::Bullet ? "\x95 " + line.text : line.text, kReportWidth))
-      AddPrintLine(part, line.kind == PageLineKind::Heading);
-}
-
 }  // namespace velmora

@@ -19,6 +19,5 @@ void BuildUniversityReport(int university, const std::vector<GridLine>& rows);
 void BuildDoublesReport(int degree);
 void BuildOtherStudyReport(int study);
 void BuildArtsReport(ArtsStudy study);
-void BuildMastersReport();
 
 }  // namespace velmora

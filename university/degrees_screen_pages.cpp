@@ -292,8 +292,7 @@ void TForm1::BotImprimirNClick() {
 
 void TForm1::BotImprimirClick() {
   if (MastersView) {
-    BuildMastersReport();
-    PrintReportWithDialog(Tabs().PrintLines, Tabs().PrintCount, false, 10);
+    PrintWithDialog([this](PrintCanvas& canvas) { canvas.PrintDocument(*RichSalidas->document(), "Master"); });
   } else if (DoublesMode) {
     if (DoublesListDegree == 0) return;
     BuildDoublesReport(DoublesListDegree);

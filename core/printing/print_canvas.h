@@ -6,6 +6,7 @@
 #include <string_view>
 
 class QImage;
+class QTextDocument;
 
 namespace velmora {
 
@@ -43,6 +44,8 @@ class PrintCanvas {
   virtual void Ellipse(int x1, int y1, int x2, int y2) = 0;
   // The picture stretched into the box; the box's right and bottom edges are excluded.
   virtual void StretchBitmap(int x1, int y1, int x2, int y2, const QImage& bitmap) = 0;
+  // A whole rich-text document, laid out on its own pages, as one job with this title.
+  virtual void PrintDocument(const QTextDocument& document, std::string_view title) = 0;
 };
 
 }  // namespace velmora

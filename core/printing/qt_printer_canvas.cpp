@@ -1,5 +1,7 @@
 #include "core/printing/qt_printer_canvas.h"
 
+#include <QTextDocument>
+
 #include <QFontMetrics>
 #include <QImage>
 #include <QPageLayout>
@@ -99,6 +101,11 @@ std::unique_ptr<QtPrinterCanvas> MakePdfCanvas(const QString& path) {
   printer->setPageSize(QPageSize(QPageSize::A4));
   printer->setPageMargins(QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter);
   return std::make_unique<QtPrinterCanvas>(std::move(printer));
+}
+
+void QtPrinterCanvas::PrintDocument(const QTextDocument& document, std::string_view title) {
+  printer_->setDocName(ToQString(title));
+  document.print(printer_.get());
 }
 
 }  // namespace velmora

@@ -30,6 +30,7 @@ class QtPrinterCanvas : public PrintCanvas {
   void Rectangle(int x1, int y1, int x2, int y2) override;
   void Ellipse(int x1, int y1, int x2, int y2) override;
   void StretchBitmap(int x1, int y1, int x2, int y2, const QImage& bitmap) override;
+  void PrintDocument(const QTextDocument& document, std::string_view title) override;
 
  private:
   void ApplyState();

@@ -1,5 +1,10 @@
 #include "core/printing/recording_canvas.h"
 
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include "core/qt_text.h"
+
 #include <QImage>
 #include <algorithm>
 
@@ -86,6 +91,12 @@ const CanvasCall* RecordingCanvas::FindText(std::string_view text) const {
     return call.kind == CanvasCall::Kind::Text && call.text == text;
   });
   return found == calls.end() ? nullptr : &*found;
+}
+
+void RecordingCanvas::PrintDocument(const QTextDocument& document, std::string_view title) {
+  BeginDocument(title, false);
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) TextOut(0, 0, FromQString(block.text()));
+  EndDocument();
 }
 
 }  // namespace velmora

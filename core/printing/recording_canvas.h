@@ -44,6 +44,8 @@ class RecordingCanvas : public PrintCanvas {
   void Rectangle(int x1, int y1, int x2, int y2) override;
   void Ellipse(int x1, int y1, int x2, int y2) override;
   void StretchBitmap(int x1, int y1, int x2, int y2, const QImage& bitmap) override;
+  // Recorded as a document that begins with the title and holds one text call per paragraph.
+  void PrintDocument(const QTextDocument& document, std::string_view title) override;
 
   int Pages() const { return page_; }
   std::vector<CanvasCall> Of(CanvasCall::Kind kind, int page = 0) const;  // page 0: every page

@@ -1,6 +1,7 @@
 #include "core/printing/reports.h"
 
 #include <QImage>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 #include "core/common.h"
@@ -373,6 +374,31 @@ TEST_F(Reports, TheDialogPrintsOnlyOnTheChosenPrinter) {
   EXPECT_TRUE(printed.at(0).landscape);
   EXPECT_EQ(printed.back().kind, Kind::End);
   EXPECT_EQ(BoldLines[0], 0);
+}
+
+TEST_F(Reports, LinesAreAddedAfterTheCountAndBoldOnesListed) {
+  StartPrintLines("Heading");
+  AddPrintLine("plain");
+  AddPrintLine("bold", true);
+  EXPECT_EQ(Tabs().PrintCount, 2);
+  EXPECT_EQ(Tabs().PrintLines[0].view(), "Heading");
+  EXPECT_EQ(BoldLines[0], 1);
+  EXPECT_EQ(BoldLines[1], 2);
+  Tabs().PrintCount = kPrintLinesLast;
+  AddPrintLine("past the table");
+  EXPECT_EQ(Tabs().PrintCount, kPrintLinesLast);
+}
+
+TEST_F(Reports, ARichTextDocumentIsOneJobWithItsTitle) {
+  QTextDocument document;
+  document.setHtml("<p>First</p><ul><li>Second</li></ul>");
+  RecordingCanvas canvas;
+  canvas.PrintDocument(document, "Master");
+  ASSERT_FALSE(canvas.calls.empty());
+  EXPECT_EQ(canvas.calls.front().kind, Kind::Begin);
+  EXPECT_EQ(canvas.calls.front().text, "Master");
+  ASSERT_EQ(canvas.Texts().size(), 2u);
+  EXPECT_EQ(canvas.Texts()[1].text, "Second");
 }
 
 }  // namespace
