@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
+#include <memory>
 
 #include "core/qt_text.h"
 
@@ -105,7 +106,13 @@ std::unique_ptr<QtPrinterCanvas> MakePdfCanvas(const QString& path) {
 
 void QtPrinterCanvas::PrintDocument(const QTextDocument& document, std::string_view title) {
   printer_->setDocName(ToQString(title));
-  document.print(printer_.get());
+  // The screens size their fonts in pixels, which a printer of many dots a inch would print
+  // tiny: the printed copy gets the same size in points.
+  const std::unique_ptr<QTextDocument> copy(document.clone());
+  QFont font = copy->defaultFont();
+  if (font.pixelSize() > 0) font.setPointSizeF(font.pixelSize() * 72.0 / 96.0);
+  copy->setDefaultFont(font);
+  copy->print(printer_.get());
 }
 
 }  // namespace velmora
