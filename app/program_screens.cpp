@@ -4,6 +4,7 @@
 #include "core/yes_no_dialog.h"
 #include "navigation/main_menu.h"
 #include "navigation/star_map.h"
+#include "university/admission_screen.h"
 #include "university/degrees_screen.h"
 #include "vocational/middle_grade_screen.h"
 
@@ -12,6 +13,7 @@ namespace velmora {
 // Each screen adds one line here as it is written; the registry creates them in their order.
 void RegisterProgramScreens() {
   RegisterScreen("Tform0", [] { return new Tform0; });
+  RegisterScreen("TForm6", [] { return new TForm6; });
   RegisterScreen("TForm7", [] { return new TForm7; });
   RegisterScreen("TForm1", [] { return new TForm1; });
   RegisterScreen("TForm3", [] { return new TForm3; });

@@ -22,6 +22,7 @@
 #include "core/text_table.h"
 #include "core/widget_colours.h"
 #include "navigation/star_map.h"
+#include "university/admission_screen.h"
 #include "university/degree_files.h"
 #include "university/degree_tables.h"
 #include "university/double_degrees.h"
@@ -228,6 +229,7 @@ TForm1::TForm1() {
     return this;
   });
   if (TForm7* stars = StarMap()) stars->OnCommunityChosen = [this](int community) { StarMapCommunityChosen(community); };
+  if (TForm6* admission = AdmissionScreen()) admission->ReturnScreen = this;
 }
 
 TForm1::~TForm1() = default;
@@ -300,6 +302,12 @@ void TForm1::BuildMenu() {
   botinfo2 = subItem(PanelMenu2, 3);
   botinfo3 = subItem(PanelMenu2, 4);
   connect(botinfo1, &QPushButton::clicked, this, &TForm1::botinfo1Click);
+  connect(botinfo2, &QPushButton::clicked, this, [] {
+    if (TForm6* admission = AdmissionScreen()) admission->ShowInformation(0);
+  });
+  connect(botinfo3, &QPushButton::clicked, this, [] {
+    if (TForm6* admission = AdmissionScreen()) admission->ShowInformation(2);
+  });
   connect(BotMaster, &QPushButton::clicked, this, &TForm1::BotMasterClick);
   PanelMenu4 = Panel(this, QRect(menu.right() + 1, menu.top() + Menui4->y() - 30, 257, 130), Colour(ColourPeach));
   BotArtesPlas = subItem(PanelMenu4, 0);
@@ -386,6 +394,8 @@ void TForm1::BuildResultPanel() {
   connect(BotSal, &QPushButton::clicked, this, &TForm1::BotSalClick);
   connect(BotDoblesCar, &QPushButton::released, this, &TForm1::BotDoblesCarMouseUp);
   connect(BotImprimirN, &QPushButton::clicked, this, &TForm1::BotImprimirNClick);
+  connect(BotCorte, &QPushButton::clicked, this, [this] { OpenAdmission(&TForm6::ShowCutOffs); });
+  connect(BotPonde, &QPushButton::clicked, this, [this] { OpenAdmission(&TForm6::ShowWeightings); });
   connect(BotIntUni, &QPushButton::released, this, &TForm1::BotIntUniMouseUp);
   connect(BotArtesTit, &QPushButton::clicked, this, &TForm1::BotArtesTitClick);
   connect(BotArtesEsp, &QPushButton::clicked, this, &TForm1::BotArtesEspClick);
@@ -669,6 +679,13 @@ void TForm1::FillGrid(const std::vector<GridLine>& lines) {
   }
   GridNotas->scrollToTop();
   GridNotas->clearSelection();
+}
+
+void TForm1::OpenAdmission(void (TForm6::*panel)()) {
+  TForm6* admission = AdmissionScreen();
+  if (admission == nullptr) return;
+  hide();  // the cut-off and weighting panels take the degrees screen's place
+  (admission->*panel)();
 }
 
 void TForm1::HideStarMap() {

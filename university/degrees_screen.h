@@ -28,6 +28,8 @@ namespace velmora {
 // Set while the higher-grade screen uses the map of Spain, so a click there chooses no university.
 inline bool DegreeMapBlocked = false;
 
+class TForm6;
+
 class TForm1 : public ModuleScreen {
   Q_OBJECT
 
@@ -160,6 +162,7 @@ class TForm1 : public ModuleScreen {
   void ShowDoublesOfDegree(int degree);
   void ShowDegreeButtons(bool shown);
   void HideStarMap();
+  void OpenAdmission(void (TForm6::*panel)());
   void ShowTree(DegreeView view);
   void UpdateGradosHint(const QPoint& at);
   std::array<QPushButton*, 7> DegreeButtons() const;

@@ -8,6 +8,7 @@
 #include "core/printing/reports.h"
 #include "core/text_table.h"
 #include "tests/university/degree_fixture.h"
+#include "university/admission_info.h"
 #include "university/degree_reports.h"
 #include "university/degree_requirements.h"
 #include "university/double_degrees.h"
@@ -242,6 +243,28 @@ TEST_F(DegreePages, ArtisticFilesAreReadByTheirColumns) {
   folder.Remove("cas/danza");
   EXPECT_FALSE(LoadArtsFile(ArtsStudy::Dance));
   EXPECT_EQ(state.platform.messages.back(), "Faltan ficheros (cas\\danza). Vuelva a instalar el programa");
+}
+
+
+TEST_F(DegreePages, HighCutOffsCountTheUniversitiesAtTheThreshold) {
+  const int d = AddDegree("Degree", 2, 0);
+  const int a = AddUniversity("A", 1), b = AddUniversity("B", 1), c = AddUniversity("C", 1), e = AddUniversity("E", 1);
+  SetOffers(d, {{a, 65}, {b, 72}, {c, 10}, {e, 81}});
+  SetOffers(AddDegree("Open", 2, 0), {{a, 10}, {b, 10}});  // no cut-off mark anywhere: no row
+  const std::vector<HighMarkRow> rows = HighCutOffRows(70);
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0].count, " 2  ( 3)");
+  EXPECT_EQ(rows[0].universities, (std::vector<std::pair<int, int>>{{b, 72}, {e, 81}}));
+  EXPECT_EQ(rows[0].name.size(), 50u);
+}
+
+TEST_F(DegreePages, WeightingDocumentsArePdfFilesInAnyCase) {
+  testing::FixtureFolder folder;
+  DataFolderPath = folder.path().string();
+  folder.Write("pdf/b.PDF", "x");
+  folder.Write("pdf/a.pdf", "x");
+  folder.Write("pdf/notes.txt", "x");
+  EXPECT_EQ(WeightingDocuments(), (std::vector<std::string>{"a.pdf", "b.PDF"}));
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "core/text_table.h"
 #include "navigation/star_map.h"
 #include "tests/support/built_folder.h"
+#include "university/admission_screen.h"
 #include "university/degree_tables.h"
 #include "core/printing/recording_canvas.h"
 #include "core/printing/reports.h"
@@ -30,11 +31,13 @@ class DegreesScreen : public testing::BuiltFolderTest {
   DegreesScreen() {
     AnimationOn = false;
     stars = std::make_unique<TForm7>();
+    admission = std::make_unique<TForm6>();
     screen = std::make_unique<TForm1>();
     Navigation().mainMenu = &menu;
   }
   ~DegreesScreen() override {
     screen.reset();
+    admission.reset();
     stars.reset();
     ClearDoorOpeners();
     Navigation() = {};
@@ -61,6 +64,7 @@ class DegreesScreen : public testing::BuiltFolderTest {
   }
 
   std::unique_ptr<TForm7> stars;
+  std::unique_ptr<TForm6> admission;
   std::unique_ptr<TForm1> screen;
   QWidget menu;
 };
@@ -383,6 +387,41 @@ TEST_F(DegreesScreen, PrintingAUniversityNeedsOneChosen) {
   screen->BotImprimirClick();
   EXPECT_EQ(printed, 1);
   EXPECT_EQ(Tabs().PrintCount, screen->GridNotas->rowCount() + 1);
+}
+
+
+TEST_F(DegreesScreen, TheAdmissionScreenShowsHighCutOffsWeightingsAndPages) {
+  screen->show();
+  screen->menunuevo1Click();
+  screen->SelectDegree(1);
+  screen->BotCorte->click();
+  EXPECT_TRUE(screen->isHidden());
+  EXPECT_FALSE(admission->PanelCorte->isHidden());
+  admission->ButtoncorteClick(120);
+  ASSERT_GT(admission->L->rowCount(), 0);
+  admission->LClick(0);
+  EXPECT_EQ(admission->listcalc->rowCount(), static_cast<int>(admission->CutOffRows[0].universities.size()));
+  admission->BotCerrar3Click();
+  EXPECT_FALSE(screen->isHidden());
+  EXPECT_TRUE(admission->isHidden());
+
+  screen->BotPonde->click();
+  ASSERT_GT(admission->ListUnis->count(), 40);
+  admission->ListUnisDblClick(0);
+  ASSERT_EQ(platform.opened.size(), 1u);
+  EXPECT_TRUE(platform.opened[0].ends_with(".pdf"));
+  admission->Botcerrar4Click();
+  EXPECT_FALSE(screen->isHidden());
+
+  admission->ShowInformation(2);
+  EXPECT_EQ(admission->ComboInfo->currentIndex(), 2);
+  EXPECT_GT(admission->WebBrowser1->toPlainText().size(), 200);
+  const QString banner = admission->Labelinfo->text();
+  admission->TimermueveTimer();
+  EXPECT_EQ(admission->Labelinfo->text(), banner.mid(1) + banner.front());
+  admission->ButtonRetroNMouseUp();
+  EXPECT_FALSE(admission->Timermueve.isActive());
+  EXPECT_TRUE(admission->isHidden());
 }
 
 }  // namespace

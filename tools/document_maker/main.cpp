@@ -1,6 +1,7 @@
-// Writes the PDF documents of the data folder from the plain texts of data/docs: the first line is
-// the title, the others the body: a line at the margin followed by indented ones is a heading.
-//   velmora_document_maker --source DIR --out DATA_FOLDER
+// Writes the PDF documents of the data folder: the plain texts of data/docs (the first line is the
+// title; a line at the margin followed by indented ones is a heading), and for every university
+// with cut-off marks its weighting table, made from data/degrees and the admission subjects.
+//   velmora_document_maker --source DATA_DIR --out DATA_FOLDER
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,11 @@
 #include <QTextDocument>
 
 #include <cstdio>
+#include <map>
+#include <optional>
+#include <set>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -34,24 +40,87 @@ QString Html(const QStringList& lines) {
   return html;
 }
 
-bool Write(const QString& source, const QString& target) {
+std::optional<QStringList> ReadLines(const QString& source) {
   QFile in(source);
   if (!in.open(QIODevice::ReadOnly | QIODevice::Text)) {
     std::fprintf(stderr, "velmora_document_maker: cannot read %s\n", qPrintable(source));
-    return false;
+    return std::nullopt;
   }
-  const QStringList lines = QString::fromUtf8(in.readAll()).split('\n');
+  return QString::fromUtf8(in.readAll()).split('\n');
+}
+
+// The rows of a readable table: '#' lines and the header left out, fields split at commas
+// outside double quotes.
+std::vector<QStringList> ReadTable(const QString& source) {
+  std::vector<QStringList> rows;
+  const auto lines = ReadLines(source);
+  if (!lines) return rows;
+  bool header = true;
+  for (const QString& line : *lines) {
+    if (line.trimmed().isEmpty() || line.startsWith('#')) continue;
+    if (std::exchange(header, false)) continue;
+    QStringList fields{QString()};
+    bool quoted = false;
+    for (const QChar c : line) {
+      if (c == '"') quoted = !quoted;
+      else if (c == ',' && !quoted) fields.append(QString());
+      else fields.back().append(c);
+    }
+    rows.push_back(fields);
+  }
+  return rows;
+}
+
+bool WritePdf(const QString& title, const QString& html, const QString& target) {
+  QDir().mkpath(QFileInfo(target).path());
   QPdfWriter pdf(target);
   pdf.setResolution(96);  // the document lays out in the same units as on screen
   pdf.setPageSize(QPageSize(QPageSize::A4));
   pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-  pdf.setTitle(lines.value(0).trimmed());
+  pdf.setTitle(title);
   QTextDocument document;
   document.setDefaultFont(QFont("Liberation Sans", 10));
-  document.setHtml(Html(lines));
+  document.setHtml(html);
   document.setPageSize(QSizeF(pdf.width(), pdf.height()));
   document.print(&pdf);
   return QFile::exists(target);
+}
+
+// One document per university with cut-off marks: each of its degrees and the admission subjects
+// that weigh 0,2 for it.
+bool WriteWeightings(const QString& source, const QString& out) {
+  const auto subjects = ReadLines(source + "/folder/cas/materiasp.txt");
+  if (!subjects) return false;
+  std::map<QString, QStringList> degrees;  // code -> name, weighted subjects
+  for (const QStringList& row : ReadTable(source + "/degrees/degrees.csv")) {
+    QStringList weighted;
+    for (int w = 11; w <= 14 && w < row.size(); ++w) {
+      const int s = row[w].toInt();
+      if (s == 50) weighted.append("Según la universidad");
+      else if (s >= 1 && s <= subjects->size()) weighted.append(subjects->at(s - 1).trimmed());
+    }
+    degrees[row.value(0)] = {row.value(1), weighted.join(", ")};
+  }
+  std::map<QString, QString> names;
+  for (const QStringList& row : ReadTable(source + "/degrees/universities.csv")) names[row.value(0)] = row.value(2);
+  std::map<QString, std::vector<QStringList>> taught;  // university -> degree rows
+  std::set<QString> withMarks;
+  for (const QStringList& row : ReadTable(source + "/degrees/offers.csv")) {
+    taught[row.value(1)].push_back(degrees[row.value(0)]);
+    if (row.value(2) != "-") withMarks.insert(row.value(1));
+  }
+  bool ok = true;
+  for (const QString& key : withMarks) {
+    const QString name = names[key];
+    QString html = "<h2>" + name.toHtmlEscaped() + "</h2><p>Ponderaciones de la fase específica, curso 2015/16. "
+                   "Las materias de la tabla ponderan 0,2 para el grado; las demás materias de la rama, 0,1.</p>"
+                   "<table border='1' cellspacing='0' cellpadding='3' width='100%'><tr><th>Grado</th><th>Materias que ponderan 0,2</th></tr>";
+    for (const QStringList& degree : taught[key])
+      html += "<tr><td>" + degree.value(0).toHtmlEscaped() + "</td><td>" + degree.value(1).toHtmlEscaped() + "</td></tr>";
+    html += "</table>";
+    ok = WritePdf(name, html, out + "/pdf/" + name + ".pdf") && ok;
+  }
+  return ok;
 }
 
 }  // namespace
@@ -61,14 +130,13 @@ int main(int argc, char* argv[]) {
   QGuiApplication app(argc, argv);
   const QStringList args = app.arguments();
   if (args.size() != 5 || args[1] != "--source" || args[3] != "--out") {
-    std::fprintf(stderr, "usage: velmora_document_maker --source DIR --out DATA_FOLDER\n");
+    std::fprintf(stderr, "usage: velmora_document_maker --source DATA_DIR --out DATA_FOLDER\n");
     return 2;
   }
   bool ok = true;
   for (const Document& doc : kDocuments) {
-    const QString target = args[4] + "/" + doc.target;
-    QDir().mkpath(QFileInfo(target).path());
-    ok = Write(args[2] + "/" + doc.source, target) && ok;
+    const auto lines = ReadLines(args[2] + "/docs/" + doc.source);
+    ok = lines && WritePdf(lines->value(0).trimmed(), Html(*lines), args[4] + "/" + doc.target) && ok;
   }
-  return ok ? 0 : 1;
+  return WriteWeightings(args[2], args[4]) && ok ? 0 : 1;
 }
