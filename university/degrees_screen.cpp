@@ -23,6 +23,7 @@
 #include "core/widget_colours.h"
 #include "navigation/star_map.h"
 #include "university/admission_screen.h"
+#include "university/statistics_screen.h"
 #include "university/degree_files.h"
 #include "university/degree_tables.h"
 #include "university/double_degrees.h"
@@ -230,6 +231,7 @@ TForm1::TForm1() {
   });
   if (TForm7* stars = StarMap()) stars->OnCommunityChosen = [this](int community) { StarMapCommunityChosen(community); };
   if (TForm6* admission = AdmissionScreen()) admission->ReturnScreen = this;
+  if (TFormEstGra* statistics = UniversityStatistics()) statistics->ReturnScreen = this;
 }
 
 TForm1::~TForm1() = default;
@@ -302,6 +304,12 @@ void TForm1::BuildMenu() {
   botinfo2 = subItem(PanelMenu2, 3);
   botinfo3 = subItem(PanelMenu2, 4);
   connect(botinfo1, &QPushButton::clicked, this, &TForm1::botinfo1Click);
+  connect(ButEstadisticas, &QPushButton::clicked, this, [this] {
+    if (TFormEstGra* statistics = UniversityStatistics()) {
+      hide();
+      statistics->show();
+    }
+  });
   connect(botinfo2, &QPushButton::clicked, this, [] {
     if (TForm6* admission = AdmissionScreen()) admission->ShowInformation(0);
   });

@@ -13,6 +13,7 @@
 #include "university/degree_requirements.h"
 #include "university/double_degrees.h"
 #include "university/study_pages.h"
+#include "university/university_charts.h"
 
 namespace velmora {
 namespace {
@@ -265,6 +266,29 @@ TEST_F(DegreePages, WeightingDocumentsArePdfFilesInAnyCase) {
   folder.Write("pdf/a.pdf", "x");
   folder.Write("pdf/notes.txt", "x");
   EXPECT_EQ(WeightingDocuments(), (std::vector<std::string>{"a.pdf", "b.PDF"}));
+}
+
+
+TEST_F(DegreePages, ChartBarsAreSortedLargestFirstAndScaledTwoPixelsAUnit) {
+  const std::vector<ChartRow> success = ChartRows(UniversityChart::Success);
+  ASSERT_GE(success.size(), 6u);
+  EXPECT_EQ(success[0].kind, ChartRow::Kind::Heading);
+  std::vector<std::string> order;
+  for (std::size_t r = 1; r <= 5; ++r) order.push_back(success[r].name);
+  EXPECT_EQ(order, (std::vector<std::string>{T(519), T(517), T(515), T(516), T(518)}));
+  EXPECT_EQ(success[1].label, "83.10%");
+  EXPECT_EQ(BarEnd(46.6, UniversityChart::Enrolment), 454);
+  EXPECT_EQ(BarEnd(46.5, UniversityChart::Success), 340 + 92);  // halves go to the even unit
+  EXPECT_EQ(BranchImage(2), 4);
+  EXPECT_EQ(BranchImage(0), 3);
+
+  const std::vector<ChartRow> employment = ChartRows(UniversityChart::Employment);
+  const auto header = std::find_if(employment.begin(), employment.end(),
+                                   [](const ChartRow& row) { return row.kind == ChartRow::Kind::ColumnHeader; });
+  ASSERT_NE(header, employment.end());
+  EXPECT_TRUE((header - 1)->sameRowAsNext);  // line 489 shares the header's row
+  EXPECT_EQ(employment.back().a, 14);
+  EXPECT_EQ(employment.back().c, 6);
 }
 
 }  // namespace

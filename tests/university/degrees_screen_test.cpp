@@ -17,6 +17,7 @@
 #include "navigation/star_map.h"
 #include "tests/support/built_folder.h"
 #include "university/admission_screen.h"
+#include "university/statistics_screen.h"
 #include "university/degree_tables.h"
 #include "core/printing/recording_canvas.h"
 #include "core/printing/reports.h"
@@ -32,12 +33,14 @@ class DegreesScreen : public testing::BuiltFolderTest {
     AnimationOn = false;
     stars = std::make_unique<TForm7>();
     admission = std::make_unique<TForm6>();
+    statistics = std::make_unique<TFormEstGra>();
     screen = std::make_unique<TForm1>();
     Navigation().mainMenu = &menu;
   }
   ~DegreesScreen() override {
     screen.reset();
     admission.reset();
+    statistics.reset();
     stars.reset();
     ClearDoorOpeners();
     Navigation() = {};
@@ -65,6 +68,7 @@ class DegreesScreen : public testing::BuiltFolderTest {
 
   std::unique_ptr<TForm7> stars;
   std::unique_ptr<TForm6> admission;
+  std::unique_ptr<TFormEstGra> statistics;
   std::unique_ptr<TForm1> screen;
   QWidget menu;
 };
@@ -422,6 +426,28 @@ TEST_F(DegreesScreen, TheAdmissionScreenShowsHighCutOffsWeightingsAndPages) {
   admission->ButtonRetroNMouseUp();
   EXPECT_FALSE(admission->Timermueve.isActive());
   EXPECT_TRUE(admission->isHidden());
+}
+
+
+TEST_F(DegreesScreen, TheStatisticsChartsShowTheirDocumentsAndGoBack) {
+  screen->show();
+  screen->ButEstadisticas->click();
+  EXPECT_TRUE(screen->isHidden());
+  EXPECT_FALSE(statistics->CurrentChart.has_value());
+  statistics->ButtonMatriculaClick();
+  EXPECT_FALSE(statistics->ButtonMas1->isHidden());
+  EXPECT_TRUE(statistics->ButtonMas31->isHidden());
+  statistics->ButtonMas1->click();
+  ASSERT_EQ(platform.opened.size(), 1u);
+  EXPECT_TRUE(platform.opened[0].ends_with("Precios_Grado_Master.pdf"));
+  statistics->ButtonTrabajoClick();
+  EXPECT_TRUE(statistics->ButtonMas1->isHidden());
+  EXPECT_FALSE(statistics->ButtonMas31->isHidden());
+  EXPECT_EQ(statistics->CurrentChart, UniversityChart::Employment);
+  statistics->ButtonRetroEstaClick();
+  EXPECT_TRUE(statistics->isHidden());
+  EXPECT_FALSE(screen->isHidden());
+  EXPECT_TRUE(statistics->ButtonMas31->isHidden());
 }
 
 }  // namespace

@@ -25,7 +25,13 @@ struct Document {
   const char* source;  // in data/docs
   const char* target;  // in the data folder
 };
-constexpr Document kDocuments[] = {{"deportes_centros.txt", "pdf/est/DeportesCentros.pdf"}};
+constexpr Document kDocuments[] = {{"deportes_centros.txt", "pdf/est/DeportesCentros.pdf"},
+                                   {"precios_grado_master.txt", "pdf/est/Precios_Grado_Master.pdf"},
+                                   {"nota_media.txt", "pdf/est/NotaMedia.pdf"},
+                                   {"movilidad_2014.txt", "pdf/est/Movilidad_2014.pdf"},
+                                   {"tasa_rendimiento.txt", "pdf/est/Tasa_Rendimiento.pdf"},
+                                   {"becas.txt", "pdf/est/Becas.pdf"},
+                                   {"insercion_laboral.txt", "pdf/est/insercionLaboral.pdf"}};
 
 QString Html(const QStringList& lines) {
   QString html = "<h2>" + lines.value(0).toHtmlEscaped() + "</h2>";
