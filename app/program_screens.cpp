@@ -6,6 +6,7 @@
 #include "navigation/star_map.h"
 #include "university/admission_screen.h"
 #include "university/degrees_screen.h"
+#include "university/fp_statistics_screen.h"
 #include "university/statistics_screen.h"
 #include "vocational/middle_grade_screen.h"
 
@@ -15,6 +16,7 @@ namespace velmora {
 void RegisterProgramScreens() {
   RegisterScreen("Tform0", [] { return new Tform0; });
   RegisterScreen("TForm6", [] { return new TForm6; });
+  RegisterScreen("TEstadisticas", [] { return new TEstadisticas; });
   RegisterScreen("TFormEstGra", [] { return new TFormEstGra; });
   RegisterScreen("TForm7", [] { return new TForm7; });
   RegisterScreen("TForm1", [] { return new TForm1; });

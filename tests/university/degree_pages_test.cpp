@@ -14,6 +14,7 @@
 #include "university/double_degrees.h"
 #include "university/study_pages.h"
 #include "university/university_charts.h"
+#include "university/vocational_charts.h"
 
 namespace velmora {
 namespace {
@@ -289,6 +290,51 @@ TEST_F(DegreePages, ChartBarsAreSortedLargestFirstAndScaledTwoPixelsAUnit) {
   EXPECT_TRUE((header - 1)->sameRowAsNext);  // line 489 shares the header's row
   EXPECT_EQ(employment.back().a, 14);
   EXPECT_EQ(employment.back().c, 6);
+}
+
+
+TEST_F(DegreePages, VocationalStatisticsCountCentresAndReadTheFamilies) {
+  testing::FixtureFolder folder;
+  LanguageFolder = "cas\\";
+  folder.Write("cas/fp", testing::CrLf({"-Family one", "Title A", "Title B", "-|Family two", "Title C", "", "ignored"}));
+  std::vector<std::string> familias;
+  for (int f = 1; f <= 26; ++f) familias.push_back("K Family " + std::to_string(f));
+  std::string bytes;
+  for (const std::string& line : familias) bytes += line + "\r\n";
+  folder.Write("cas/familias", bytes);
+  std::string figures;
+  for (int f = 1; f <= 26; ++f) figures += (f == 3 ? " 4,1" : f == 2 ? "12.5" : " 4.1") + std::string("   2.0") + (f == 2 || f == 4 ? "  50000" : "  20000") + "\r\n";
+  figures += "source note\r\n";
+  folder.Write("fami_estad.txt", figures);
+  Tabs().CountLu1 = 2;
+  const auto offer = [](int line, std::vector<int> titles) {
+    auto& bytes = Tabs().Binary.OfferGS;
+    const std::size_t at = (static_cast<std::size_t>(line - 1) * 26) * 4;
+    bytes[at] = static_cast<std::byte>(titles.size());
+    for (std::size_t i = 0; i < titles.size(); ++i) bytes[at + 4 * (i + 1)] = static_cast<std::byte>(titles[i]);
+  };
+  offer(1, {2, 5});
+  offer(2, {2});
+
+  const VocationalStats stats = LoadVocationalStats();
+  EXPECT_EQ(state.platform.messages, std::vector<std::string>{"problema decimales"});  // the comma of family 3
+  ASSERT_EQ(stats.titles.size(), 5u);
+  EXPECT_EQ(stats.titles[3], "-Family two");
+  EXPECT_EQ(stats.titleFamily[4], 2);
+  EXPECT_EQ(stats.centres, (std::vector<int>{0, 2, 0, 0, 1}));
+  const std::vector<StatRow> titles = TitleRows(stats);
+  EXPECT_EQ(titles[0].label, "----");  // taught nowhere
+  EXPECT_EQ(titles[0].picture, TitleFamilyPicture(1));
+  EXPECT_EQ(titles[1].picture, -1);
+  EXPECT_EQ(titles[1].length, 12);  // (2 + 40) / 3.4 rounded
+  EXPECT_EQ(ShareRows(stats)[1].label, "12.5%");
+  EXPECT_EQ(ShareRows(stats)[1].length, 125 + 11);
+  const std::vector<StatRow> jobs = JobRows(stats);
+  EXPECT_EQ(jobs[0].family, 2);  // equal numbers of jobs keep their file order
+  EXPECT_EQ(jobs[1].family, 4);
+  EXPECT_EQ(jobs[0].label, "50.000");
+  EXPECT_EQ(stats.source, "source note");
+  EXPECT_EQ(GrowthStep(10), 3);
 }
 
 }  // namespace
