@@ -105,16 +105,16 @@ TEstadisticas::TEstadisticas() {
   ButtonRetroEsta = ScreenButton(this, QText(82), QRect(96, 36, 150, 30));
   connect(ButtonRetroEsta, &QPushButton::clicked, this, &TEstadisticas::ButtonRetroEstaClick);
   LabelInfo2 = new QLabel(QText(43), this);
-  LabelInfo2->setGeometry(800, 40, 180, 22);
+  LabelInfo2->setGeometry(840, 738, 140, 22);  // below the charts, clear of the captions
   LabelInfo2->setFont(ScreenFont("Arial", 11));
   LabelInfo2->setCursor(Qt::PointingHandCursor);
   SetTextColour(LabelInfo2, QColor(0, 0, 0xFF));
   LabelInfo2->installEventFilter(this);
   LabelEst1 = new QLabel(this);
-  LabelEst1->setGeometry(270, 30, 520, 22);
+  LabelEst1->setGeometry(270, 30, 700, 22);
   LabelEst1->setFont(ScreenFont("Arial", 11, true));
   LabelEst2 = new QLabel(this);
-  LabelEst2->setGeometry(270, 50, 520, 20);
+  LabelEst2->setGeometry(270, 50, 700, 20);
   LabelEst2->setFont(ScreenFont("Arial", 11));
 
   PanelEst1 = new QWidget(this);
@@ -147,6 +147,7 @@ TEstadisticas::TEstadisticas() {
   LabelExplica2->setGeometry(30, 650, 840, 18);
   for (QLabel* label : {LabelExplica1, LabelExplica2}) label->setFont(ScreenFont("Arial", 9));
   PanelEst2->hide();
+  LabelInfo2->raise();
   for (QScrollBar* bar : {ScrollBar1, ScrollBar2}) {
     bar->setMinimum(1);
     connect(bar, &QScrollBar::valueChanged, this, [this] {
@@ -230,7 +231,7 @@ void TEstadisticas::labelEstad4Click() {
 }
 
 void TEstadisticas::Timer1Timer() {
-  if (Current == Chart::Jobs || Rows.empty()) {
+  if (Current == Chart::Jobs || Rows.empty() || Growth < 0) {
     Timer1.stop();
     chart1->update();
     return;
@@ -245,7 +246,7 @@ void TEstadisticas::Timer1Timer() {
 }
 
 void TEstadisticas::Timer2Timer() {
-  if (Comparison.empty()) return Timer2.stop();
+  if (Comparison.empty() || Growth < 0) return Timer2.stop();
   const ComparisonRow& row = Comparison[static_cast<std::size_t>(SelectedRow - 1)];
   const int full = std::max(row.studentLength, row.jobLength);
   Growth += GrowthStep(full);
