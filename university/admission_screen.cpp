@@ -22,14 +22,19 @@ TForm6* admissionScreen = nullptr;
 
 QString QText(int line) { return ToQString(TextLine(line)); }
 
+// Both panels show the same gradient, so they share one picture.
 QLabel* Gradient(QWidget* parent, QSize size) {
-  QImage image(size, QImage::Format_RGB32);
-  QPainter painter(&image);
-  VerticalGradient(painter, image.rect(), RGB(0xFF, 0xFF, 0xFF), ColourGreen);
-  painter.end();
+  static QPixmap shared;
+  if (shared.size() != size) {
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    VerticalGradient(painter, image.rect(), RGB(0xFF, 0xFF, 0xFF), ColourGreen);
+    painter.end();
+    shared = QPixmap::fromImage(image);
+  }
   auto* label = new QLabel(parent);
   label->setGeometry(QRect(QPoint(0, 0), size));
-  label->setPixmap(QPixmap::fromImage(image));
+  label->setPixmap(shared);
   return label;
 }
 

@@ -422,23 +422,8 @@ void TForm1::BuildResultPanel() {
 
 void TForm1::BuildDiagram() {
   PanelGradosT = Panel(this, rect(), Qt::white);
-  QImage gradient(size(), QImage::Format_RGB32);
-  {
-    QPainter painter(&gradient);
-    VerticalGradient(painter, gradient.rect(), RGB(0xFF, 0xFF, 0xFF), ColourGreen);
-    // The roads of the diagram: Bachillerato to the degree, then master and doctorate.
-    painter.setPen(QPen(QColor(0x40, 0x40, 0x40), 3));
-    for (const auto& [from, to] : std::array<std::pair<QPoint, QPoint>, 6>{{{{180, 330}, {250, 225}},
-                                                                            {{180, 330}, {250, 355}},
-                                                                            {{105, 360}, {105, 470}},
-                                                                            {{470, 225}, {510, 225}},
-                                                                            {{730, 225}, {770, 225}},
-                                                                            {{470, 355}, {770, 355}}}})
-      painter.drawLine(from, to);
-  }
   ImageGrados = new QLabel(PanelGradosT);
   ImageGrados->setGeometry(rect());
-  ImageGrados->setPixmap(QPixmap::fromImage(gradient));
   const std::array<QRect, 13> boxes = {
       QRect(250, 100, 720, 30), QRect(250, 200, 220, 50), QRect(250, 255, 105, 30), QRect(365, 255, 105, 30),
       QRect(250, 60, 720, 30),  QRect(770, 200, 200, 50), QRect(30, 300, 150, 60),  QRect(510, 255, 220, 30),
@@ -881,7 +866,28 @@ void TForm1::BotRetrocederClick() {
 
 // ---- The explanation diagram -----------------------------------------------------------------
 
+// The diagram's background is painted the first time it is shown: most visits never open it.
+void TForm1::PaintDiagramBackground() {
+  if (!ImageGrados->pixmap().isNull()) return;
+  QImage gradient(size(), QImage::Format_RGB32);
+  {
+    QPainter painter(&gradient);
+    VerticalGradient(painter, gradient.rect(), RGB(0xFF, 0xFF, 0xFF), ColourGreen);
+    // The roads of the diagram: Bachillerato to the degree, then master and doctorate.
+    painter.setPen(QPen(QColor(0x40, 0x40, 0x40), 3));
+    for (const auto& [from, to] : std::array<std::pair<QPoint, QPoint>, 6>{{{{180, 330}, {250, 225}},
+                                                                            {{180, 330}, {250, 355}},
+                                                                            {{105, 360}, {105, 470}},
+                                                                            {{470, 225}, {510, 225}},
+                                                                            {{730, 225}, {770, 225}},
+                                                                            {{470, 355}, {770, 355}}}})
+      painter.drawLine(from, to);
+  }
+  ImageGrados->setPixmap(QPixmap::fromImage(gradient));
+}
+
 void TForm1::botinfo1Click() {
+  PaintDiagramBackground();
   PanelGradosT->setGeometry(rect());
   PanelGradosT->show();
   PanelGradosT->raise();

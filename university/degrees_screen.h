@@ -154,6 +154,7 @@ class TForm1 : public ModuleScreen {
   void BuildTreePanel();
   void BuildResultPanel();
   void BuildDiagram();
+  void PaintDiagramBackground();
   void SetTexts();
   void FillGrid(const std::vector<GridLine>& lines);
   void ShowListSel(const std::vector<std::string>& lines, bool clickable);
