@@ -1,5 +1,7 @@
 #include "core/screen_controls.h"
 
+#include <QHeaderView>
+
 #include "core/common.h"
 #include "core/module_screen.h"
 #include "core/qt_text.h"
@@ -22,6 +24,25 @@ QListWidget* ScreenList(QWidget* parent, QRect geometry, int points) {
   SetColours(list, ToQColor(ColourCream), Qt::black);
   list->hide();
   return list;
+}
+
+QTableWidget* ScreenGrid(QWidget* parent, QRect geometry, int firstWidth, int secondWidth, int rowHeight) {
+  auto* grid = new QTableWidget(0, 2, parent);
+  grid->setGeometry(geometry);
+  grid->horizontalHeader()->hide();
+  grid->verticalHeader()->hide();
+  grid->verticalHeader()->setDefaultSectionSize(rowHeight);
+  grid->setColumnWidth(0, firstWidth);
+  grid->setColumnWidth(1, secondWidth);
+  grid->setShowGrid(false);
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid->setFont(ScreenFont("Arial", 10));
+  SetColours(grid, ToQColor(ColourCream), Qt::black);
+  grid->hide();
+  return grid;
 }
 
 QLabel* ScreenCaption(QWidget* parent, QRect geometry, QColor background, QColor text, int points) {

@@ -7,11 +7,14 @@
 #include <QPushButton>
 #include <QRect>
 #include <QString>
+#include <QTableWidget>
 
 namespace velmora {
 
 QPushButton* ScreenButton(QWidget* parent, const QString& caption, QRect geometry);
 QListWidget* ScreenList(QWidget* parent, QRect geometry, int points = 10);
+// A cream two-column grid without headers or grid lines, rows selected whole; hidden.
+QTableWidget* ScreenGrid(QWidget* parent, QRect geometry, int firstWidth, int secondWidth, int rowHeight);
 // A bold caption centred in its box, wrapping long texts; hidden.
 QLabel* ScreenCaption(QWidget* parent, QRect geometry, QColor background, QColor text, int points = 10);
 

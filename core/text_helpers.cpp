@@ -52,6 +52,12 @@ std::optional<int> ParseInt(std::string_view field) {
   return value;
 }
 
+std::string PadTo(std::string_view text, std::size_t width) {
+  std::string padded(text.substr(0, width));
+  padded.resize(width, ' ');
+  return padded;
+}
+
 std::vector<std::string> WrapWords(std::string_view text, std::size_t width) {
   std::vector<std::string> lines;
   if (width == 0) return lines;

@@ -30,6 +30,9 @@ std::string ShapeToWidth(std::string_view line, int width);
 // Characters column .. column + length - 1 (1-based), clipped to the text.
 std::string_view Field(std::string_view record, int column, int length);
 
+// The text cut or padded with blanks to exactly width characters.
+std::string PadTo(std::string_view text, std::size_t width);
+
 // The text broken at blanks into lines of at most width characters (a longer word is cut).
 std::vector<std::string> WrapWords(std::string_view text, std::size_t width);
 

@@ -1,7 +1,6 @@
 #include "university/admission_screen.h"
 
 #include <QCloseEvent>
-#include <QHeaderView>
 #include <QPainter>
 
 #include "core/common.h"
@@ -44,22 +43,6 @@ QLabel* Label(QWidget* parent, const QString& text, QRect geometry, bool bold = 
   label->setFont(ScreenFont("Arial", 10, bold));
   label->setWordWrap(true);
   return label;
-}
-
-QTableWidget* Grid(QWidget* parent, QRect geometry, int first, int second) {
-  auto* grid = new QTableWidget(0, 2, parent);
-  grid->setGeometry(geometry);
-  grid->horizontalHeader()->hide();
-  grid->verticalHeader()->hide();
-  grid->verticalHeader()->setDefaultSectionSize(19);
-  grid->setColumnWidth(0, first);
-  grid->setColumnWidth(1, second);
-  grid->setShowGrid(false);
-  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-  grid->setFont(ScreenFont("Arial", 10));
-  SetColours(grid, ToQColor(ColourCream), Qt::black);
-  return grid;
 }
 
 // The page as the data folder has it, Windows-1252.
@@ -120,13 +103,11 @@ TForm6::TForm6() {
   connect(ButtonCorte8, &QPushButton::clicked, this, [this] { ButtoncorteClick(80); });
   LabelMasde = Label(PanelCorte, {}, QRect(40, 130, 200, 22), true);
   LabelTotal = Label(PanelCorte, QText(693), QRect(380, 130, 100, 22), true);
-  L = Grid(PanelCorte, QRect(40, 156, 440, 540), 340, 70);
-  L->hide();
+  L = ScreenGrid(PanelCorte, QRect(40, 156, 440, 540), 340, 70, 19);
   connect(L, &QTableWidget::cellClicked, this, [this](int row, int) { LClick(row); });
   LabelCorte3 = Label(PanelCorte, {}, QRect(520, 130, 460, 22), true);
   SetTextColour(LabelCorte3, ToQColor(ColourMaroon));
-  listcalc = Grid(PanelCorte, QRect(520, 156, 460, 540), 360, 70);
-  listcalc->hide();
+  listcalc = ScreenGrid(PanelCorte, QRect(520, 156, 460, 540), 360, 70, 19);
   BotCerrar3 = ScreenButton(PanelCorte, QText(13), QRect(860, 24, 120, 30));
   connect(BotCerrar3, &QPushButton::clicked, this, &TForm6::BotCerrar3Click);
   PanelCorte->hide();

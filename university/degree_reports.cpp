@@ -24,11 +24,6 @@ std::string Trimmed(std::string_view text) { return std::string(TrimBothBlanks(t
 // Headings ("-") and lines indented by three blanks are printed bold in the list reports.
 bool StandsOut(std::string_view line) { return line.starts_with('-') || line.starts_with("   "); }
 
-std::string Padded(std::string text, std::size_t width) {
-  text.resize(width, ' ');
-  return text;
-}
-
 }  // namespace
 
 std::string DegreeReportHeading(int degree) {
@@ -59,7 +54,7 @@ void BuildUniversityReport(int university, const std::vector<GridLine>& rows) {
   StartPrintLines(Text(289) + ": " + std::string(UniversityName(university)));
   AddPrintLine(std::string(4, ' ') + Text(48) + std::string(24, ' ') + Text(296), true);
   for (const GridLine& row : rows) {
-    const std::string line = Padded(row.name, kUniversityNameColumn) + row.mark;
+    const std::string line = PadTo(row.name, kUniversityNameColumn) + row.mark;
     AddPrintLine(line, StandsOut(line));
   }
 }

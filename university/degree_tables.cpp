@@ -61,14 +61,15 @@ std::string_view LocalDegreeName(int code) {
   return TrimBlanks(Tabs().TabCarrenue[static_cast<std::size_t>(code - 1)].view());
 }
 
+std::string_view DegreeNameWithCode(int degree, int localName) {
+  const std::string_view local = LocalDegreeName(localName);
+  return local.empty() ? DegreeName(degree) : local;
+}
+
 std::string_view DegreeNameAt(int degree, int university) {
   const DegreeOffers offers(degree);
   const int k = offers.PositionOf(university);
-  if (k >= 0) {
-    const std::string_view local = LocalDegreeName(offers.LocalName(k));
-    if (!local.empty()) return local;
-  }
-  return DegreeName(degree);
+  return DegreeNameWithCode(degree, k >= 0 ? offers.LocalName(k) : 0);
 }
 
 std::string MarkText(int tenths) {

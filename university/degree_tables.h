@@ -54,6 +54,8 @@ std::string_view UniversityName(int university);  // 35 characters as lugar has 
 std::string_view LocalDegreeName(int code);
 // The name degree i carries at the university: its local name there, else its own.
 std::string_view DegreeNameAt(int degree, int university);
+// The same when the local-name code (0 = none) is already at hand.
+std::string_view DegreeNameWithCode(int degree, int localName);
 
 // The mark in tenths as four characters: " 5,5", "12,3"; the no-cut-off value 10 as "  - ".
 std::string MarkText(int tenths);

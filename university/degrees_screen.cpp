@@ -36,6 +36,11 @@ namespace {
 
 constexpr int kBulletImage = 3;
 constexpr int kDiagramTextWidth = 940;
+// The white panels that hide the parts of the degree diagram until their step.
+constexpr std::array<QRect, kCoverPanels> kDiagramCovers = {QRect(245, 195, 230, 95), QRect(245, 95, 730, 40),
+                                                            QRect(245, 325, 230, 60), QRect(245, 55, 730, 40),
+                                                            QRect(505, 195, 230, 95), QRect(470, 290, 300, 70),
+                                                            QRect(765, 195, 210, 190)};
 // The public register of official university titles, where every master is listed.
 constexpr const char* kTitlesRegister = "https://www.educacion.gob.es/ruct/home";
 constexpr int kUniversityImage = 5;
@@ -185,25 +190,6 @@ class TreeDelegate : public QStyledItemDelegate {
   }
 };
 
-QTableWidget* TwoColumnGrid(QWidget* parent, QRect geometry, int first, int second, int rowHeight) {
-  auto* grid = new QTableWidget(0, 2, parent);
-  grid->setGeometry(geometry);
-  grid->horizontalHeader()->hide();
-  grid->verticalHeader()->hide();
-  grid->verticalHeader()->setDefaultSectionSize(rowHeight);
-  grid->setColumnWidth(0, first);
-  grid->setColumnWidth(1, second);
-  grid->setShowGrid(false);
-  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-  grid->setSelectionMode(QAbstractItemView::SingleSelection);
-  grid->setFont(ScreenFont("Arial", 10));
-  SetColours(grid, Colour(ColourCream), Qt::black);
-  grid->hide();
-  return grid;
-}
-
 void SetCell(QTableWidget* grid, int row, int column, const std::string& text, int degree = 0) {
   auto* item = new QTableWidgetItem(ToQString(text));
   item->setData(kRowDegreeRole, degree);
@@ -348,7 +334,7 @@ void TForm1::BuildTreePanel() {
   Listramas->setCursor(Qt::PointingHandCursor);
   connect(Listramas, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { ListramasClick(Listramas->row(item)); });
   // 375 + 12 would not leave room for the scroll bar inside the panel.
-  listgrados = TwoColumnGrid(PanelTree, listArea, 362, 12, 19);
+  listgrados = ScreenGrid(PanelTree, listArea, 362, 12, 19);
   listgrados->setItemDelegate(new DegreeGridDelegate(listgrados));
   listgrados->setMouseTracking(true);
   listgrados->viewport()->setMouseTracking(true);
@@ -378,7 +364,7 @@ void TForm1::BuildResultPanel() {
   RichSalidas = new QTextBrowser(PanelSel);
   RichSalidas->setGeometry(results);
   RichSalidas->hide();
-  GridNotas = TwoColumnGrid(PanelSel, results, 360, 60, 19);
+  GridNotas = ScreenGrid(PanelSel, results, 360, 60, 19);
   GridNotas->setItemDelegate(new MarkedRowDelegate(GridNotas, false, [] { return kBulletImage; }));
   connect(GridNotas, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { GridNotasDblClick(row); });
   const auto degreeButton = [this](int slot) {
@@ -450,13 +436,9 @@ void TForm1::BuildDiagram() {
   LabelGTexto->setGeometry(40, 610, 0, 30);
   LabelGTexto->setFont(ScreenFont("Arial", 11, true));
   SetColours(LabelGTexto, Colour(ColourIvory), Colour(ColourNavy));
-  const std::array<QRect, kCoverPanels> covers = {QRect(245, 195, 230, 95), QRect(245, 95, 730, 40),
-                                                  QRect(245, 325, 230, 60), QRect(245, 55, 730, 40),
-                                                  QRect(505, 195, 230, 95), QRect(470, 290, 300, 70),
-                                                  QRect(765, 195, 210, 190)};
-  for (std::size_t i = 0; i < covers.size(); ++i) {
+  for (std::size_t i = 0; i < kDiagramCovers.size(); ++i) {
     PanelMueve[i] = new QWidget(PanelGradosT);
-    PanelMueve[i]->setGeometry(covers[i]);
+    PanelMueve[i]->setGeometry(kDiagramCovers[i]);
     SetColours(PanelMueve[i], Qt::white, Qt::black);
   }
   BotAvanza = ScreenButton(PanelGradosT, QStringLiteral("→"), QRect(740, 690, 110, 36));
@@ -893,13 +875,11 @@ void TForm1::botinfo1Click() {
   PanelGradosT->raise();
   PanelMenu2->hide();
   BotAvanza->setEnabled(true);
+  // Every showing starts with the whole diagram covered again.
   std::array<DegreeDiagram::Cover, kCoverPanels> covers;
   for (std::size_t i = 0; i < covers.size(); ++i) {
-    covers[i] = {PanelMueve[i]->property("left").isValid() ? PanelMueve[i]->property("left").toInt() : PanelMueve[i]->x(),
-                 PanelMueve[i]->property("width").isValid() ? PanelMueve[i]->property("width").toInt() : PanelMueve[i]->width()};
-    PanelMueve[i]->setProperty("left", covers[i].left);
-    PanelMueve[i]->setProperty("width", covers[i].width);
-    PanelMueve[i]->setGeometry(covers[i].left, PanelMueve[i]->y(), covers[i].width, PanelMueve[i]->height());
+    covers[i] = {kDiagramCovers[i].left(), kDiagramCovers[i].width()};
+    PanelMueve[i]->setGeometry(kDiagramCovers[i]);
     PanelMueve[i]->show();
   }
   diagram_ = std::make_unique<DegreeDiagram>(covers);

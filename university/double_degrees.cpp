@@ -26,12 +26,6 @@ std::string EntryName(int entry) {
   return std::string(TrimBlanks(Doubles().groupName[static_cast<std::size_t>(entry)].view()));
 }
 
-std::string Padded(std::string_view text, std::size_t width) {
-  std::string padded(text.substr(0, width));
-  padded.resize(width, ' ');
-  return padded;
-}
-
 // Columns of the marks grid: the first 47 characters, then a blank and characters 48-51.
 GridLine GridRow(const std::string& text) {
   const std::string mark = text.size() > kGridNameWidth ? text.substr(kGridNameWidth, 4) : std::string();
@@ -88,7 +82,7 @@ std::vector<GridLine> DoublesGrid(int degree) {
     const auto add = [&](int partner, int pair) {
       if (!listed) texts.push_back("- " + EntryName(entry));
       listed = true;
-      texts.push_back("+ " + Padded(DegreeName(partner), kPartnerWidth) + Label(entry, pair));
+      texts.push_back("+ " + PadTo(DegreeName(partner), kPartnerWidth) + Label(entry, pair));
     };
     for (int pair = 1; pair <= Pairs(entry); ++pair) {
       if (First(entry, pair) == degree) add(Second(entry, pair), pair);
@@ -122,7 +116,7 @@ std::vector<GridLine> DoublesInCommunity(int degree, int community) {
       if (a != degree && b != degree) continue;
       if (!listed) lines.push_back(GridRow("- " + std::string(Doubles().groupName[static_cast<std::size_t>(entry)].view())));
       listed = true;
-      lines.push_back(GridRow("+ " + Padded(DegreeName(a == degree ? b : a), kPartnerWidth) + Label(entry, pair)));
+      lines.push_back(GridRow("+ " + PadTo(DegreeName(a == degree ? b : a), kPartnerWidth) + Label(entry, pair)));
     }
   }
   return lines;

@@ -236,25 +236,24 @@ void TEstadisticas::Timer1Timer() {
     chart1->update();
     return;
   }
-  const int full = Rows[static_cast<std::size_t>(SelectedRow - 1)].length;
-  Growth += GrowthStep(full);
-  if (Growth > full + 20) {
-    Growth = -1;
-    Timer1.stop();
-  }
-  chart1->update();
+  Grow(Timer1, chart1, Rows[static_cast<std::size_t>(SelectedRow - 1)].length);
 }
 
 void TEstadisticas::Timer2Timer() {
   if (Comparison.empty() || Growth < 0) return Timer2.stop();
   const ComparisonRow& row = Comparison[static_cast<std::size_t>(SelectedRow - 1)];
-  const int full = std::max(row.studentLength, row.jobLength);
-  Growth += GrowthStep(full);
-  if (Growth > full + 20) {
+  Grow(Timer2, Chart2, std::max(row.studentLength, row.jobLength));
+}
+
+// One tick of the selected bar: it grows until it has passed its full length by 20 pixels,
+// then stays full and the timer stops.
+void TEstadisticas::Grow(QTimer& timer, QWidget* chart, int fullLength) {
+  Growth += GrowthStep(fullLength);
+  if (Growth > fullLength + 20) {
     Growth = -1;
-    Timer2.stop();
+    timer.stop();
   }
-  Chart2->update();
+  chart->update();
 }
 
 void TEstadisticas::ButtonRetroEstaClick() {

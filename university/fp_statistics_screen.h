@@ -54,6 +54,7 @@ class TEstadisticas : public ModuleScreen {
  private:
   void Start(Chart chart, int rowCount, int selected);
   void LoadStats();
+  void Grow(QTimer& timer, QWidget* chart, int fullLength);
   VocationalStats stats_;
   bool statsLoaded_ = false;
 };

@@ -34,7 +34,14 @@ QString QText(int line) { return ToQString(TextLine(line)); }
 class ChartBox : public QWidget {
  public:
   explicit ChartBox(QWidget* parent) : QWidget(parent) {}
+  // The rows are built once for the chart chosen; every paint draws them again.
+  void Show(UniversityChart chosen) {
+    chart = chosen;
+    rows = ChartRows(chosen);
+    update();
+  }
   std::optional<UniversityChart> chart;
+  std::vector<ChartRow> rows;
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -45,7 +52,7 @@ class ChartBox : public QWidget {
     painter.setFont(font);
     const QFontMetrics metrics(font);
     int row = 1;
-    for (const ChartRow& item : ChartRows(*chart)) {
+    for (const ChartRow& item : rows) {
       const int y = (row - 1) * kChartRowPitch + kChartTop;
       const QString name = ToQString(item.name);
       const int x0 = kChartNameRight - metrics.horizontalAdvance(name);
@@ -153,7 +160,6 @@ TFormEstGra::~TFormEstGra() {
 
 void TFormEstGra::ShowChart(UniversityChart chart) {
   CurrentChart = chart;
-  chart1->chart = chart;
   const ChartTexts texts = ChartLabels(chart);
   LabelEst1->setText(ToQString(texts.title));
   LabelEst2->setText(ToQString(texts.explanation).replace('\r', '\n'));
@@ -162,7 +168,7 @@ void TFormEstGra::ShowChart(UniversityChart chart) {
   for (QPushButton* button : {ButtonMas1, ButtonMas2, ButtonMas3}) button->setVisible(enrolment);
   for (QPushButton* button : {ButtonMas21, ButtonMas22}) button->setVisible(success);
   ButtonMas31->setVisible(chart == UniversityChart::Employment);
-  chart1->update();
+  chart1->Show(chart);
 }
 
 void TFormEstGra::ButtonRetroEstaClick() {

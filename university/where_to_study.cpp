@@ -11,12 +11,6 @@ namespace {
 constexpr std::size_t kNameColumn = 55;
 constexpr std::size_t kMarkWidth = 4;
 
-std::string Padded(std::string_view text, std::size_t width) {
-  std::string padded(text.substr(0, width));
-  padded.resize(width, ' ');
-  return padded;
-}
-
 std::string Cut(std::string text, std::size_t width) {
   if (text.size() > width) text.resize(width);
   return text;
@@ -82,7 +76,7 @@ std::vector<GridLine> UniversityDegreeRows(int university) {
     const DegreeOffers offers(d);
     for (int k = 0; k < offers.size(); ++k)
       if (offers.University(k) == university)
-        taught.push_back({"<" + Padded(DegreeNameAt(d, university), kNameColumn) + MarkText(offers.Mark(k)), d,
+        taught.push_back({"<" + PadTo(DegreeNameWithCode(d, offers.LocalName(k)), kNameColumn) + MarkText(offers.Mark(k)), d,
                           DegreeValue(d, kBranch)});
   }
   std::vector<GridLine> rows;
@@ -112,8 +106,8 @@ std::vector<GridLine> UniversityDegreeRows(int university) {
       add(Cut("-" + std::string(16, ' ') + std::string(TextLine(242)), 42) + std::string(5, ' '), 0);
       for (int p = 1; p <= pairs; ++p) {
         const auto at = static_cast<std::size_t>(p);
-        add(Padded(DegreeNameAt(doubles.first[u][at], university), kNameColumn) + std::string(doubles.label[u][at].view()), 0);
-        add(" + " + Padded(DegreeNameAt(doubles.second[u][at], university), 51) + std::string(4, ' '), 0);
+        add(PadTo(DegreeNameAt(doubles.first[u][at], university), kNameColumn) + std::string(doubles.label[u][at].view()), 0);
+        add(" + " + PadTo(DegreeNameAt(doubles.second[u][at], university), 51) + std::string(4, ' '), 0);
         add(std::string(17, ' ') + "-----" + std::string(5, ' '), 0);
       }
     }
