@@ -6,7 +6,7 @@
 #include "navigation/star_map.h"
 #include "university/admission_screen.h"
 #include "university/degrees_screen.h"
-#include "university/fp_statistics_screen.h"
+#include "vocational/fp_statistics_screen.h"
 #include "university/statistics_screen.h"
 #include "vocational/middle_grade_screen.h"
 

@@ -85,4 +85,18 @@ char LowerCp1252(char c) {
   return c;
 }
 
+std::string UpperCp1252(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    const auto u = static_cast<unsigned char>(c);
+    if ((u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7))
+      c = static_cast<char>(u - 0x20);
+    else if (u == 0x9A || u == 0x9C || u == 0x9E)
+      c = static_cast<char>(u - 0x10);
+    else if (u == 0xFF)
+      c = static_cast<char>(0x9F);
+  }
+  return upper;
+}
+
 }  // namespace velmora

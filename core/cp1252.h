@@ -25,5 +25,7 @@ std::string Cp1252ToUtf8(std::string_view text);
 
 // The small letter of a Windows-1252 letter (accented capitals included); other bytes unchanged.
 char LowerCp1252(char c);
+// The text in capitals, accented letters included.
+std::string UpperCp1252(std::string_view text);
 
 }  // namespace velmora

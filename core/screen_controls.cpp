@@ -5,6 +5,7 @@
 #include "core/common.h"
 #include "core/module_screen.h"
 #include "core/qt_text.h"
+#include "core/shadow_label.h"
 #include "core/widget_colours.h"
 
 namespace velmora {
@@ -53,6 +54,15 @@ QLabel* ScreenCaption(QWidget* parent, QRect geometry, QColor background, QColor
   label->setWordWrap(true);
   SetColours(label, background, text);
   label->hide();
+  return label;
+}
+
+QLabel* BigScreenLabel(QWidget* parent, const QString& text, int top, int points) {
+  auto* label = new ShadowLabel(text, parent);
+  label->setFont(ScreenFont("Arial", points, true));
+  SetColours(label, ToQColor(ColourLabelHot), ToQColor(ColourNavy));
+  const int width = QFontMetrics(label->font()).horizontalAdvance(text) + 24;
+  label->setGeometry(kScreenWidth / 2 - width / 2, top, width, QFontMetrics(label->font()).height() + 6);
   return label;
 }
 

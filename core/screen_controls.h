@@ -17,5 +17,7 @@ QListWidget* ScreenList(QWidget* parent, QRect geometry, int points = 10);
 QTableWidget* ScreenGrid(QWidget* parent, QRect geometry, int firstWidth, int secondWidth, int rowHeight);
 // A bold caption centred in its box, wrapping long texts; hidden.
 QLabel* ScreenCaption(QWidget* parent, QRect geometry, QColor background, QColor text, int points = 10);
+// A big bold label with a white shadow, navy on the hot label colour, centred across the screen.
+QLabel* BigScreenLabel(QWidget* parent, const QString& text, int top, int points);
 
 }  // namespace velmora

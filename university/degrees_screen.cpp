@@ -251,11 +251,7 @@ void TForm1::BuildControls() {
   connect(BotRetroceder, &QPushButton::clicked, this, &TForm1::BotRetrocederClick);
   connect(BotImprimir, &QPushButton::clicked, this, &TForm1::BotImprimirClick);
 
-  labelCentro = new ShadowLabel(ToQString(std::string(TrimBlanks(CentreName)) + " - " + std::string(kSchoolYear)), this);
-  labelCentro->setFont(ScreenFont("Arial", 15, true));
-  SetColours(labelCentro, Colour(ColourLabelHot), Colour(ColourNavy));
-  const int width = QFontMetrics(labelCentro->font()).horizontalAdvance(labelCentro->text()) + 24;
-  labelCentro->setGeometry(kScreenWidth / 2 - width / 2, 712, width, QFontMetrics(labelCentro->font()).height() + 6);
+  labelCentro = BigScreenLabel(this, ToQString(std::string(TrimBlanks(CentreName)) + " - " + std::string(kSchoolYear)), 712, 15);
   BuildDiagram();
 }
 

@@ -480,6 +480,13 @@ PlaceListing ToggleAllFpView(Grade grade, int listPosition) {
   return CentresOfPlace(grade, *place, {.rerunTownStep = true});
 }
 
+PlaceListing BackToTowns(Grade grade) {
+  if (!Places.TownMode || Places.ChosenTown == 0) return {};
+  const std::optional<ResolvedPlace> place = ResolvePlace(1);
+  if (!place) return {};
+  return CentresOfPlace(grade, *place, {.rerunTownStep = true});
+}
+
 std::vector<std::string> LeaveTownMode() {
   Places.TownMode = false;
   Places.ChosenTown = 0;

@@ -190,6 +190,9 @@ void ChooseTown(int position);
 PlaceListing ToggleAllFpView(Grade grade, int listPosition);
 // The back button while in TownMode with several places: the place list again.
 std::vector<std::string> LeaveTownMode();
+// The back button from a town's centres: the town list of the same place (nothing when no town
+// was chosen).
+PlaceListing BackToTowns(Grade grade);
 
 // Appends rows to PrintLines / PrintLines2 after the rows already there (PrintCount = last row).
 void AppendPrintRows(const std::vector<GridRow>& rows);

@@ -14,7 +14,7 @@
 #include "university/double_degrees.h"
 #include "university/study_pages.h"
 #include "university/university_charts.h"
-#include "university/vocational_charts.h"
+#include "vocational/vocational_charts.h"
 
 namespace velmora {
 namespace {

@@ -17,7 +17,7 @@
 #include "navigation/star_map.h"
 #include "tests/support/built_folder.h"
 #include "university/admission_screen.h"
-#include "university/fp_statistics_screen.h"
+#include "vocational/fp_statistics_screen.h"
 #include "university/statistics_screen.h"
 #include "university/degree_tables.h"
 #include "core/printing/recording_canvas.h"

@@ -89,20 +89,20 @@ TEST_F(MiddleGrade, GroupsFamiliesAndTitles) {
   EXPECT_EQ(screen->ListPreFam->height(), 301);
   EXPECT_EQ(FromQString(screen->ListPreFam->item(3)->text()), "Industrias Extractivas");
   screen->ListPreFamMouseDown(3);
-  EXPECT_EQ(screen->ChosenFamily, FirstFurtherFamily());
-  EXPECT_EQ(screen->ListTit->count(), static_cast<int>(TitlesOfFamily(screen->ChosenFamily).size()));
+  EXPECT_EQ(screen->ChosenFamily, FirstFurtherFamily(Grade::GM));
+  EXPECT_EQ(screen->ListTit->count(), static_cast<int>(TitlesOfFamily(Grade::GM, screen->ChosenFamily).size()));
   EXPECT_GT(screen->ListTit->count(), 0);
   EXPECT_EQ(screen->Labeltitulo->text(), "Industrias Extractivas - " + Text(307) + "...");
   EXPECT_EQ(screen->Labeltitulo->y(), screen->ListTit->y() - 25);
 
   // The third title of the family whose header is line 40 is title 43, with block 43.
-  EXPECT_EQ(FamilyHeaderLine(14), 40);
-  EXPECT_EQ(TitleNumberOf(14, 3), 43);
+  EXPECT_EQ(FamilyHeaderLine(Grade::GM, 14), 40);
+  EXPECT_EQ(TitleNumberOf(Grade::GM, 14, 3), 43);
   EXPECT_EQ(JobLines(43)[0], std::string(Tabs().TabAsignagm[43][1].view()));
-  EXPECT_EQ(TitlesOfFamily(2), std::vector<std::string>{std::string(Tabs().TabFp2[4].view())});
+  EXPECT_EQ(TitlesOfFamily(Grade::GM, 2), std::vector<std::string>{std::string(Tabs().TabFp2[4].view())});
   // The last family runs to the end of the file.
-  EXPECT_EQ(TitlesOfFamily(Tabs().CountFp2Marked).size(),
-            static_cast<std::size_t>(Tabs().CountFp2 - FamilyHeaderLine(Tabs().CountFp2Marked)));
+  EXPECT_EQ(TitlesOfFamily(Grade::GM, Tabs().CountFp2Marked).size(),
+            static_cast<std::size_t>(Tabs().CountFp2 - FamilyHeaderLine(Grade::GM, Tabs().CountFp2Marked)));
 }
 
 TEST_F(MiddleGrade, TitleInformationLists) {
@@ -147,7 +147,7 @@ TEST_F(MiddleGrade, TitleInformationLists) {
 
 TEST_F(MiddleGrade, ChosenTitleBlinksStarsAndListsCentresOfACommunity) {
   ChooseTitle(2, 1);
-  const QString name = ToQString(TitleName(kGestionAdministrativa));
+  const QString name = ToQString(TitleName(Grade::GM, kGestionAdministrativa));
   EXPECT_EQ(screen->PanelCarSel->text(), name);
   EXPECT_TRUE(screen->TimerParpadeo.isActive());
   for (int tick = 1; tick <= 9; ++tick) {
@@ -207,7 +207,13 @@ TEST_F(MiddleGrade, ByPlaceInACommunityOfSeveralProvinces) {
   screen->ListSelLugFPClick(0);
   EXPECT_EQ(screen->reja->rowCount(), normalRows);
 
-  // Back leaves the towns for the places.
+  // Back goes one level up: from a town's centres to the towns of that place, then to the places.
+  const int towns = screen->ListSelLugFP->count();
+  screen->BotRetrocederFPClick();
+  EXPECT_TRUE(Places.TownMode);
+  EXPECT_EQ(screen->reja->rowCount(), 0);
+  EXPECT_EQ(screen->ListSelLugFP->count(), towns);
+  EXPECT_EQ(FromQString(screen->ListSelLugFP->item(0)->text()), Places.TownList[0].name);
   screen->BotRetrocederFPClick();
   EXPECT_FALSE(Places.TownMode);
   EXPECT_EQ(screen->ListSelLugFP->count(), Places.PlaceCount);
@@ -225,7 +231,7 @@ TEST_F(MiddleGrade, ByPlaceInACommunityOfSeveralProvinces) {
   EXPECT_EQ(Places.SelectedTitle, title);
   EXPECT_FALSE(Places.TownMode);
   EXPECT_FALSE(screen->DoubleClickActive);
-  EXPECT_EQ(screen->PanelCarSel->text(), ToQString(TitleName(title)));
+  EXPECT_EQ(screen->PanelCarSel->text(), ToQString(TitleName(Grade::GM, title)));
   EXPECT_TRUE(screen->ListSelLugFP->isHidden());
 }
 
@@ -296,14 +302,14 @@ TEST_F(MiddleGrade, PrintingATitleTaughtEverywhereAsksForCommunities) {
   ASSERT_EQ(headings.size(), 2u);
   EXPECT_EQ(t.PrintLines[static_cast<std::size_t>(headings[0])].view(), "***  CANARIAS  ***");
   EXPECT_EQ(t.PrintLines[static_cast<std::size_t>(headings[1])].view(), "***  ARAG\xD3N  ***");
-  EXPECT_EQ(t.PrintLines[0].view(), TitleName(kGestionAdministrativa) + " (" + std::string(TextLine(113)) + ")");
+  EXPECT_EQ(t.PrintLines[0].view(), TitleName(Grade::GM, kGestionAdministrativa) + " (" + std::string(TextLine(113)) + ")");
   EXPECT_EQ(t.PrintLines[1].view(), "** " + std::string(TextLine(29)) + " **");
   EXPECT_EQ(screen->listSelFP->count(), t.PrintCount);
   EXPECT_EQ(screen->listSelFP->font().family(), "Courier New");
 }
 
 TEST_F(MiddleGrade, TitleReportRowsAndBoldLines) {
-  ASSERT_TRUE(BuildTitleReport(kGestionAdministrativa, "Title", {3}));
+  ASSERT_TRUE(BuildTitleReport(Grade::GM, kGestionAdministrativa, "Title", {3}));
   const SharedTables& t = Tabs();
   EXPECT_EQ(BoldLines[1], 1);
   const int requirements = static_cast<int>(RequirementLines().size());
@@ -312,7 +318,7 @@ TEST_F(MiddleGrade, TitleReportRowsAndBoldLines) {
   EXPECT_EQ(BoldLines[0], 4);
   EXPECT_EQ(t.PrintLines[static_cast<std::size_t>(BoldLines[4])].view().substr(0, 5), "***  ");
   // All communities together pass the limit: nothing to print.
-  EXPECT_FALSE(BuildTitleReport(kGestionAdministrativa, "Title", {}));
+  EXPECT_FALSE(BuildTitleReport(Grade::GM, kGestionAdministrativa, "Title", {}));
   EXPECT_EQ(t.PrintCount, 0);
 }
 

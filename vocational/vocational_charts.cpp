@@ -1,4 +1,4 @@
-#include "university/vocational_charts.h"
+#include "vocational/vocational_charts.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "university/fp_statistics_screen.h"
+#include "vocational/fp_statistics_screen.h"
 
 #include <QCloseEvent>
 #include <QPainter>

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/module_screen.h"
-#include "university/vocational_charts.h"
+#include "vocational/vocational_charts.h"
 
 namespace velmora {
 
