@@ -8,6 +8,7 @@
 #include "university/degrees_screen.h"
 #include "vocational/fp_statistics_screen.h"
 #include "university/statistics_screen.h"
+#include "vocational/higher_grade_screen.h"
 #include "vocational/middle_grade_screen.h"
 
 namespace velmora {
@@ -21,6 +22,7 @@ void RegisterProgramScreens() {
   RegisterScreen("TForm7", [] { return new TForm7; });
   RegisterScreen("TForm1", [] { return new TForm1; });
   RegisterScreen("TForm3", [] { return new TForm3; });
+  RegisterScreen("TForm8", [] { return new TForm8; });
   RegisterScreen("TForm4", [] { return new TForm4; });
 }
 

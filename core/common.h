@@ -33,6 +33,8 @@ inline int FontSizeAdjust = 0;
 inline bool InAssistant = false;
 inline bool FromContextInfo = false;
 inline bool FPMFirstVisit = false;
+// Set while the higher-grade screen uses the map of Spain, so a click there chooses no university.
+inline bool DegreeMapBlocked = false;
 
 // ---- Record widths handed to the loaders -------------------------------------------------
 inline int WidthStd = 60;

@@ -25,9 +25,6 @@
 
 namespace velmora {
 
-// Set while the higher-grade screen uses the map of Spain, so a click there chooses no university.
-inline bool DegreeMapBlocked = false;
-
 class TForm6;
 
 class TForm1 : public ModuleScreen {
