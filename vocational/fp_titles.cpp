@@ -268,6 +268,7 @@ bool BuildTitleReport(Grade grade, int title, const std::string& titleName, cons
 void BuildPlaceReport(Grade grade, const std::string& placeName, const ResolvedPlace& place) {
   std::string heading = Text(289) + ": " + std::string(TrimBlanks(placeName));
   if (grade == Grade::GM) heading += " - " + Text(113);
+  if (grade == Grade::Basic) heading += " - " + Text(172) + " - " + Text(263);
   StartPrintLines(heading);
   const PlaceListing listing = CentresOfPlace(grade, place, {.printing = true});
   std::vector<GridRow> rows;

@@ -151,6 +151,19 @@ void PrepareCentreZoneCodes() {
   if (first > 0 && cuenca > 0) MarkZoneBlock(t.TabLu2, first, cuenca - 1, CentreZoneCode.lu2);
 }
 
+void PrepareBasicCentreFile2(LineTable& lines, int count) {
+  const int first = FirstLineOfArea(lines, count, '8');
+  const int cuenca = FirstLineOfArea(lines, count, 'D');
+  if (first == 0 || cuenca == 0) return;
+  for (int line = first; line < cuenca; ++line) {
+    std::string text(lines[static_cast<std::size_t>(line)].view());
+    if (text.size() >= 45) {
+      text[44] = ' ';
+      lines[static_cast<std::size_t>(line)] = text;
+    }
+  }
+}
+
 // ---- Communities and places ----------------------------------------------------------------
 
 int PlaceBaseOf(int community) {
@@ -247,7 +260,7 @@ CommunityChoice ChooseCommunity(int region) {
 
 // ---- 3. Resolving a place ----------------------------------------------------------------
 
-std::optional<ResolvedPlace> ResolvePlace(int listPosition) {
+std::optional<ResolvedPlace> ResolvePlace(int listPosition, Grade grade) {
   const int community = Places.SelectedCommunity;
   if (community == kCommunityMadrid && !Places.ZoneChosen) return std::nullopt;
   if (community == kCommunityCatalonia && !Places.ComarcaChosen) return std::nullopt;
@@ -262,11 +275,13 @@ std::optional<ResolvedPlace> ResolvePlace(int listPosition) {
   }
   if (detailed) listPosition = std::max(listPosition, 1);
   if (listPosition < 1 || listPosition > Places.PlaceCount) return std::nullopt;
-  const std::string_view code = CodeOf(Places.PlaceBase + listPosition - 1);
+  int entry = Places.PlaceBase + listPosition - 1;
+  if (grade == Grade::Basic && entry == 35) entry = 34;
+  const std::string_view code = CodeOf(entry);
   if (code.size() != 2) return std::nullopt;
   place.file = code[0] - '0';
   place.area = code[1];
-  place.wide = IsWide(code[0], code[1]);
+  place.wide = IsWide(code[0], code[1]) && !(grade == Grade::Basic && code == "2H");
   place.position = listPosition;
   if (community == kCommunityCatalonia) place.file = 4;
   if (community == kCommunityMadrid) place.file = 2;
@@ -475,14 +490,14 @@ void ChooseTown(int position) { Places.ChosenTown = position; }
 
 PlaceListing ToggleAllFpView(Grade grade, int listPosition) {
   Places.AllFpView = !Places.AllFpView;
-  const std::optional<ResolvedPlace> place = ResolvePlace(listPosition);
+  const std::optional<ResolvedPlace> place = ResolvePlace(listPosition, grade);
   if (!place) return {};
   return CentresOfPlace(grade, *place, {.rerunTownStep = true});
 }
 
 PlaceListing BackToTowns(Grade grade) {
   if (!Places.TownMode || Places.ChosenTown == 0) return {};
-  const std::optional<ResolvedPlace> place = ResolvePlace(1);
+  const std::optional<ResolvedPlace> place = ResolvePlace(1, grade);
   if (!place) return {};
   return CentresOfPlace(grade, *place, {.rerunTownStep = true});
 }

@@ -56,6 +56,9 @@ struct CentreFileView {
 CentreFileView CentreFile(int file, Grade grade = Grade::GS);
 // FP Básica's own lu2; nullptr goes back to the shared one.
 void SetBasicCentreFile2(const LineTable* lines, int count);
+// FP Básica's copy of lu2 blanks column 45 from the first line of area 8 up to the line before
+// the first line of area D.
+void PrepareBasicCentreFile2(LineTable& lines, int count);
 
 // Column 1 of lu4 (and lu2) followed by column 45, for the Catalan (Madrid) block; empty elsewhere.
 struct ZoneCodes {
@@ -135,8 +138,9 @@ struct ResolvedPlace {
   bool wide = false;
   int position = 0;  // in the place list, 1-based (1 for the detailed maps)
 };
-// The place at listPosition (1-based, 0 = none selected), or the kept area in TownMode.
-std::optional<ResolvedPlace> ResolvePlace(int listPosition);
+// The place at listPosition (1-based, 0 = none selected), or the kept area in TownMode. FP Básica
+// reads code entry 34 for entry 35 and has no wide towns in area 2H.
+std::optional<ResolvedPlace> ResolvePlace(int listPosition, Grade grade = Grade::GS);
 
 struct GridRow {
   std::string text;

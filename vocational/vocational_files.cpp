@@ -10,7 +10,7 @@
 
 namespace velmora {
 
-std::vector<std::string> LoadBasicTitles() {
+void LoadBasicTitles() {
   SharedTables& t = Tabs();
   LoadLineTable(LanguageFolder + "fpba", t.TabFpba, t.CountFpba, WidthFP);
   // Lines 1-9 name the families; the offer files number the titles from line 10.
@@ -21,13 +21,13 @@ std::vector<std::string> LoadBasicTitles() {
   std::move(first + families, first + t.CountFpba, first);
   std::fill(first + t.CountFpba - families, first + t.CountFpba, LineTable::value_type());
   t.CountFpba -= families;
-  return names;
+  BasicFamilyLines = std::move(names);
 }
 
 void LoadVocationalFiles() {
   SharedTables& t = Tabs();
   const std::string& lang = LanguageFolder;
-  LoadBasicTitles();  // names the basic titles of the all-FP view
+  LoadBasicTitles();
   LoadLineTable(lang + "informa", t.TabInforma, t.CountInforma, WidthStd);
   LoadLineTable(lang + "fp2", t.TabFp2, t.CountFp2, WidthFP);
   LoadMarkedLines(lang + "fp2", t.TabFp2Marked, t.CountFp2Marked, t.Fp2MarkedLines, WidthFP);

@@ -10,9 +10,12 @@ namespace velmora {
 
 inline constexpr int kBasicFamilyLines = 9;
 
+// The nine family lines of fpba, as the last LoadBasicTitles read them.
+inline std::vector<std::string> BasicFamilyLines;
+
 // Reads fpba into TabFpba without its nine family lines, so that title n is record n as the offer
-// files number it; returns the family lines for the FP Basica family list.
-std::vector<std::string> LoadBasicTitles();
+// files number it; keeps the family lines for the FP Basica family list.
+void LoadBasicTitles();
 
 // Reads fpba, fp2 (with its marked table), asignagm, informa, datluggm, datlugbas, comarcas and
 // comarcasm, then prepares the zone codes of lu2 and lu4 (read before, with the degree files).

@@ -97,7 +97,7 @@ VocationalScreen::VocationalScreen(Grade grade) : ScreenGrade(grade) {
   SetColours(this, Colour(ColourCream), Qt::black);
   Background->setMouseTracking(true);
   Background->installEventFilter(this);
-  Groups = ReadFamilyGroups(grade);
+  if (grade != Grade::Basic) Groups = ReadFamilyGroups(grade);
 
   PanelSelec = new QWidget(this);
   PanelSelec->setGeometry(kListLeft, 150, kListWidth, 40);
@@ -222,7 +222,14 @@ bool VocationalScreen::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-int VocationalScreen::OwnViewLine() const { return ScreenGrade == Grade::GS ? 392 : 390; }
+int VocationalScreen::OwnViewLine() const {
+  switch (ScreenGrade) {
+    case Grade::GS: return 392;
+    case Grade::GM: return 390;
+    case Grade::Basic: return 294;
+  }
+  return 390;
+}
 
 void VocationalScreen::HideMapLabel() { PanelMapa->hide(); }
 
@@ -449,12 +456,12 @@ void VocationalScreen::ShowPlaceListing(const PlaceListing& listing) {
 }
 
 void VocationalScreen::ListCurrentPlace() {
-  const std::optional<ResolvedPlace> place = ResolvePlace(ListSelLugFP->currentRow() + 1);
+  const std::optional<ResolvedPlace> place = ResolvePlace(ListSelLugFP->currentRow() + 1, ScreenGrade);
   if (!place) return;
   PanelSelec->show();
   BotRetrocederFP->show();
   BotImprimir->show();
-  AllFpButton->show();
+  AllFpButton->setVisible(ScreenGrade != Grade::Basic);
   PanelSelTit->setText(ToQString(TextLine(Places.AllFpView ? 391 : OwnViewLine())));
   AllFpButton->setText(ToQString(TextLine(Places.AllFpView ? OwnViewLine() : 391)));
   ShowPlaceListing(CentresOfPlace(ScreenGrade, *place));
@@ -580,7 +587,7 @@ void VocationalScreen::PrintPlace() {
   // place, and resolving it checks that one was chosen; the list has no selection.
   const bool detailedMap = !mapac->isHidden() || !mapam->isHidden();
   if (!detailedMap && ListSelLugFP->currentRow() < 0 && !Places.TownMode) return;
-  const std::optional<ResolvedPlace> place = ResolvePlace(ListSelLugFP->currentRow() + 1);
+  const std::optional<ResolvedPlace> place = ResolvePlace(ListSelLugFP->currentRow() + 1, ScreenGrade);
   if (!place) return;
   std::string name = FromQString(PanelCarSel->text());
   if (Places.SelectedCommunity == kCommunityCatalonia)
