@@ -8,6 +8,7 @@
 #include "university/degrees_screen.h"
 #include "university/fp_statistics_screen.h"
 #include "university/statistics_screen.h"
+#include "vocational/certificates_screen.h"
 #include "vocational/middle_grade_screen.h"
 
 namespace velmora {
@@ -22,6 +23,7 @@ void RegisterProgramScreens() {
   RegisterScreen("TForm1", [] { return new TForm1; });
   RegisterScreen("TForm3", [] { return new TForm3; });
   RegisterScreen("TForm4", [] { return new TForm4; });
+  RegisterScreen("TCertifica", [] { return new TCertifica; });
 }
 
 }  // namespace velmora
