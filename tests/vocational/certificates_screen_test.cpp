@@ -119,27 +119,23 @@ TEST_F(CertificatesScreen, HoverShowsAnAreaAndAClickFreezesIt) {
 }
 
 TEST_F(CertificatesScreen, PrintsTheAreaShownAndOpensTheServicePage) {
-  RecordingCanvas* canvas = nullptr;
-  platform.printerChoice = [&canvas] {
-    auto made = std::make_unique<RecordingCanvas>();
-    canvas = made.get();
-    return made;
-  };
+  std::vector<CanvasCall> printed;
+  platform.printerChoice = [&printed] { return std::make_unique<KeptCanvas>(printed); };
   screen->show();
   screen->BotImprimirClick();  // no area yet: nothing to print
-  EXPECT_EQ(canvas, nullptr);
+  EXPECT_TRUE(printed.empty());
   OpenOffice();
   screen->ListTitFPMouseMove(1);
   screen->ListTitFPMouseUp(1);
   screen->BotImprimirClick();
-  ASSERT_NE(canvas, nullptr);
+  ASSERT_FALSE(printed.empty());
   const SharedTables& t = Tabs();
   // Two level-1 certificates with one requirement row, five with three.
   EXPECT_EQ(t.PrintCount + 1, 4 + 2 * (5 + 1) + 5 * (5 + 3));
   EXPECT_EQ(t.PrintLines[0].view(), TextLine(580));
   EXPECT_EQ(t.PrintLines[2].view(), "-Comercio y Marketing");
   bool boldName = false;
-  for (const CanvasCall& call : canvas->calls)
+  for (const CanvasCall& call : printed)
     if (call.text == "Actividades de venta") boldName = call.font.bold && call.font.pointSize == 12 && call.font.family == "Arial";
   EXPECT_TRUE(boldName);
   EXPECT_EQ(BoldLines[0], 0);  // emptied by the report
