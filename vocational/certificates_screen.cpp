@@ -53,7 +53,7 @@ class FamilyDelegate : public QStyledItemDelegate {
     painter->fillRect(option.rect, selected ? option.palette.highlight().color() : Colour(ColourCream));
     const int row = index.row();
     const int icon = row < static_cast<int>(kFamilyIcons.size()) ? kFamilyIcons[static_cast<std::size_t>(row)] : 1;
-    ImageListIconos().draw(*painter, option.rect.left() + 2, option.rect.top() + 2, icon, false);
+    ImageListIconos().draw(*painter, option.rect.left() + 2, option.rect.top() + 2, icon);
     painter->setFont(option.font);
     painter->setPen(selected ? option.palette.highlightedText().color() : QColor(Qt::black));
     painter->drawText(option.rect.adjusted(35, 2, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, index.data().toString());
