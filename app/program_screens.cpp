@@ -6,8 +6,9 @@
 #include "navigation/star_map.h"
 #include "university/admission_screen.h"
 #include "university/degrees_screen.h"
-#include "vocational/fp_statistics_screen.h"
 #include "university/statistics_screen.h"
+#include "vocational/certificates_screen.h"
+#include "vocational/fp_statistics_screen.h"
 #include "vocational/higher_grade_screen.h"
 #include "vocational/middle_grade_screen.h"
 
@@ -24,6 +25,7 @@ void RegisterProgramScreens() {
   RegisterScreen("TForm3", [] { return new TForm3; });
   RegisterScreen("TForm8", [] { return new TForm8; });
   RegisterScreen("TForm4", [] { return new TForm4; });
+  RegisterScreen("TCertifica", [] { return new TCertifica; });
 }
 
 }  // namespace velmora

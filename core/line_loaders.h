@@ -4,6 +4,7 @@
 // and the count as they were.
 #pragma once
 
+#include <algorithm>
 #include <string_view>
 
 #include "core/tables.h"
@@ -20,6 +21,18 @@ void StoreShaped(FixedString<N>& record, std::string_view line, int width) {
   std::copy_n(line.data(), copied, shaped);
   std::fill(shaped + copied, shaped + length, ' ');
   record.assign(std::string_view(shaped, length));
+}
+
+// Takes records 1..lines out of a loaded table (files whose first lines are a list of their own),
+// moving the others up and emptying the records freed at the end; count goes down by as many.
+template <std::size_t N, std::size_t Rows>
+void TakeOutLeadingLines(RecordTable<N, Rows>& table, int& count, int lines) {
+  count = std::clamp(count, 0, static_cast<int>(Rows) - 1);
+  const int taken = std::clamp(lines, 0, count);
+  const auto first = table.begin() + 1;
+  std::move(first + taken, first + count, first);
+  std::fill(first + count - taken, first + count, FixedString<N>());
+  count -= taken;
 }
 
 // Records 1..count := the lines shaped to width; record 0 := the name. Reports.

@@ -17,10 +17,7 @@ void LoadBasicTitles() {
   const int families = std::min(kBasicFamilyLines, t.CountFpba);
   std::vector<std::string> names;
   for (int i = 1; i <= families; ++i) names.emplace_back(t.TabFpba[static_cast<std::size_t>(i)].view());
-  const auto first = t.TabFpba.begin() + 1;
-  std::move(first + families, first + t.CountFpba, first);
-  std::fill(first + t.CountFpba - families, first + t.CountFpba, LineTable::value_type());
-  t.CountFpba -= families;
+  TakeOutLeadingLines(t.TabFpba, t.CountFpba, families);
   BasicFamilyLines = std::move(names);
 }
 

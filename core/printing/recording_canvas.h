@@ -62,4 +62,12 @@ class RecordingCanvas : public PrintCanvas {
   bool whiteBrush_ = false;
 };
 
+// A recording canvas the print dialog hands out and destroys after printing: it leaves its calls
+// in keep.
+struct KeptCanvas : RecordingCanvas {
+  explicit KeptCanvas(std::vector<CanvasCall>& keep) : keep(keep) {}
+  ~KeptCanvas() override { keep = calls; }
+  std::vector<CanvasCall>& keep;
+};
+
 }  // namespace velmora

@@ -200,6 +200,30 @@ TEST_F(SampleDataFolder, VocationalTitlesBlocksCentresAndOffersFitTogether) {
   EXPECT_TRUE(platform.messages.empty()) << platform.messages.front();
 }
 
+// The two certificate files run in parallel: a heading of "certifica" has a blank line in
+// "certificah", a certificate its levels and hours; every entry keeps its details in 250 lines.
+TEST_F(SampleDataFolder, CertificateFilesRunInParallel) {
+  SharedTables& tabs = Tabs();
+  LoadLineTable("cas\\certifica", tabs.TabCertifica, tabs.CountCertifica, WidthFP);
+  ReadLineTable90("cas\\certificah", tabs.TabCertificah, tabs.CountCertificah);
+  ASSERT_TRUE(platform.messages.empty()) << platform.messages.front();
+  ASSERT_EQ(tabs.CountCertificah, tabs.CountCertifica);
+  EXPECT_LE(tabs.CountCertificah, 250);
+  std::set<char> families;
+  for (int line = 1; line <= 9; ++line)
+    for (const char key : TrimBlanks(Field(tabs.TabCertifica[static_cast<std::size_t>(line)].view(), 1, 8)))
+      EXPECT_TRUE(families.insert(key).second) << "area group " << key << " in two families";
+  int certificates = 0;
+  for (int line = 10; line <= tabs.CountCertifica; ++line) {
+    const std::string_view entry = tabs.TabCertifica[static_cast<std::size_t>(line)].view();
+    const std::string_view details = tabs.TabCertificah[static_cast<std::size_t>(line)].view();
+    EXPECT_TRUE(families.contains(entry[0])) << "line " << line << " belongs to no family";
+    EXPECT_EQ(entry[1] == '-', IsBlankLine(Field(details, 1, 6))) << "line " << line;
+    if (entry[1] != '-') ++certificates;
+  }
+  EXPECT_GT(certificates, 100);
+}
+
 TEST_F(SampleDataFolder, PicturesAndSounds) {
   for (const char* picture : {"rotulon.bmp", "imagen", "imagen2"}) EXPECT_FALSE(LoadDataPicture(picture).isNull()) << picture;
   EXPECT_FALSE(Bitmaps().BmpGirl.isNull());

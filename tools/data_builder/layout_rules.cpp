@@ -168,6 +168,63 @@ void CheckFpba(const Lines& lines, Problems& problems) {
   }
 }
 
+// "certifica": nine family lines (up to eight area-group characters in columns 1-8, the name
+// from column 9), then each area heading ("-" in column 2) directly before its certificates.
+// An area is all the entries of its character, so each character heads one area only.
+void CheckCertifica(const Lines& lines, Problems& problems) {
+  constexpr std::size_t kFamilies = 9;
+  constexpr std::size_t kEntries = 255;
+  CheckCount(lines, kFamilies + 1, kFamilies + kEntries, problems);
+  CheckWidth(lines, 1, lines.size(), 60, problems);
+  std::set<char> headed;
+  char area = 0;  // the character of the area being listed
+  for (std::size_t i = 1; i <= lines.size(); ++i) {
+    const std::string& line = lines[i - 1];
+    if (i <= kFamilies) {
+      const std::string_view key = TrimBlanks(Field(line, 1, 8));
+      if (key.empty() || !std::all_of(key.begin(), key.end(), IsFamilyKey))
+        problems.push_back(At(i, "columns 1-8 hold the keys of the family's area groups"));
+      if (IsBlankLine(Field(line, 9, 52))) problems.push_back(At(i, "the family name starts in column 9"));
+      continue;
+    }
+    if (line.empty() || !IsFamilyKey(line[0])) problems.push_back(At(i, "column 1 is the key of a professional family"));
+    if (IsBlankLine(Field(line, 2, 59))) problems.push_back(At(i, "an entry needs a name"));
+    if (line.empty()) continue;
+    if (line.size() > 1 && line[1] == '-') {
+      if (!headed.insert(line[0]).second) problems.push_back(At(i, "a second heading for the same area group"));
+      area = line[0];
+    } else if (line[0] != area) {
+      problems.push_back(At(i, "a certificate stands right after its area heading or another of its area"));
+    }
+  }
+}
+
+// "certificah": nine access levels (character, text in columns 2-29), then a line per certifica
+// entry: up to three level characters, the hours in columns 4-6 and the description from column
+// 8; an area heading's line leaves columns 1-6 blank.
+void CheckCertificah(const Lines& lines, Problems& problems) {
+  constexpr std::size_t kLevels = 9;
+  CheckCount(lines, kLevels + 1, 250, problems);
+  CheckWidth(lines, 1, kLevels, 29, problems);
+  CheckWidth(lines, kLevels + 1, lines.size(), 90, problems);
+  std::set<char> levels;
+  for (std::size_t i = 1; i <= std::min(lines.size(), kLevels); ++i) {
+    const std::string& line = lines[i - 1];
+    if (line.size() < 2 || line[0] == ' ' || !levels.insert(line[0]).second)
+      problems.push_back(At(i, "an access level starts with its own character, then its text"));
+  }
+  for (std::size_t i = kLevels + 1; i <= lines.size(); ++i) {
+    const std::string& line = lines[i - 1];
+    if (IsBlankLine(Field(line, 1, 6))) continue;
+    const std::string_view given = TrimBlanks(Field(line, 1, 3));
+    if (given.empty() || !std::all_of(given.begin(), given.end(), [&](char c) { return c == ' ' || levels.contains(c); }))
+      problems.push_back(At(i, "columns 1-3 hold access level characters"));
+    const auto hours = CodeAt(line, 4, 3);
+    if (!hours || *hours <= 0) problems.push_back(At(i, "columns 4-6 hold the hours"));
+    if (IsBlankLine(Field(line, 8, 83))) problems.push_back(At(i, "the description starts in column 8"));
+  }
+}
+
 // "asignafp", "asignagm", "asignaba": whole blocks of a title line and 25 content lines.
 void CheckBlockFile(const Lines& lines, Problems& problems) {
   CheckCount(lines, kBlockLines, kBlockLines * kTitleBlocks, problems);
@@ -251,7 +308,8 @@ const std::map<std::string, std::function<void(const Lines&, Problems&)>, std::l
       {"materiasp", CheckPlainLines<100, 70>}, {"otros", CheckPlainLines<1100, 55>},
       {"itinerar", CheckPlainLines<1100, 54>}, {"activida", CheckActivida},
       {"profesio", CheckProfesio},             {"asignaot", CheckFiftyBlockFile},
-      {"comuint", CheckComuint},
+      {"comuint", CheckComuint},               {"certifica", CheckCertifica},
+      {"certificah", CheckCertificah},
   };
   return rules;
 }

@@ -348,13 +348,6 @@ TEST_F(Reports, APrinterThatCannotStartPrintsNothingButEmptiesTheBoldList) {
   EXPECT_EQ(BoldLines[0], 0);
 }
 
-// Keeps what a canvas handed out by the print dialog recorded.
-struct KeptCanvas : RecordingCanvas {
-  explicit KeptCanvas(std::vector<CanvasCall>& keep) : keep(keep) {}
-  ~KeptCanvas() override { keep = calls; }
-  std::vector<CanvasCall>& keep;
-};
-
 TEST_F(Reports, TheDialogPrintsOnlyOnTheChosenPrinter) {
   BoldLines[0] = 1;
   BoldLines[1] = 3;
