@@ -7,6 +7,7 @@
 #include "university/admission_screen.h"
 #include "university/degrees_screen.h"
 #include "university/statistics_screen.h"
+#include "vocational/basic_grade_screen.h"
 #include "vocational/certificates_screen.h"
 #include "vocational/fp_statistics_screen.h"
 #include "vocational/higher_grade_screen.h"
@@ -24,6 +25,7 @@ void RegisterProgramScreens() {
   RegisterScreen("TForm1", [] { return new TForm1; });
   RegisterScreen("TForm3", [] { return new TForm3; });
   RegisterScreen("TForm8", [] { return new TForm8; });
+  RegisterScreen("TFIniPro", [] { return new TFIniPro; });
   RegisterScreen("TForm4", [] { return new TForm4; });
   RegisterScreen("TCertifica", [] { return new TCertifica; });
 }

@@ -69,15 +69,16 @@ std::vector<std::string> BasicPreviewLines(int title) {
 
 std::vector<std::string> InformaLLines(std::string_view code) {
   std::vector<std::string> lines;
-  for (int line = 1; line <= Tabs().CountInformaL; ++line) {
-    const std::string_view record = Tabs().TabInformaL[static_cast<std::size_t>(line)].view();
+  // Line n of informa_l is record n - 1.
+  for (int index = 0; index < Tabs().CountInformaL; ++index) {
+    const std::string_view record = Tabs().TabInformaL[static_cast<std::size_t>(index)].view();
     if (Field(record, 1, 2) == code) lines.emplace_back(Field(record, 3, 60));
   }
   return lines;
 }
 
 std::string BasicScreenTitle() {
-  return std::string(TrimBothBlanks(Field(Tabs().TabInformaL[54].view(), 4, 60)));
+  return std::string(TrimBothBlanks(Field(Tabs().TabInformaL[53].view(), 4, 60)));  // line 54
 }
 
 std::vector<std::string> BasicRequirementLines() { return InformaLLines(" 8"); }

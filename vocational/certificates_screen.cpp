@@ -17,6 +17,7 @@
 #include "core/shell.h"
 #include "core/text_table.h"
 #include "core/widget_colours.h"
+#include "vocational/family_icon_list.h"
 
 namespace velmora {
 namespace {
@@ -34,7 +35,7 @@ constexpr int kListsBottom = 690;  // above the buttons
 constexpr QRect kLowerPanel(kLeft, 430, kListWidth, 260);
 
 // Icons of the nine families (main menu pictures), by row.
-constexpr std::array<int, kCertificateFamilies> kFamilyIcons = {1, 2, 9, 8, 19, 5, 0, 12, 18};
+const std::vector<int> kFamilyIcons = {1, 2, 9, 8, 19, 5, 0, 12, 18};
 
 constexpr int kHelpFirstLine = 561;
 constexpr int kHelpLines = 7;
@@ -42,27 +43,6 @@ constexpr int kHelpTalkingSteps = 8;
 constexpr int kHelpLastStep = 15;
 
 QColor Colour(TColor colour) { return ToQColor(colour); }
-
-// ListSelFp: the family's icon, its name 35 pixels in and 2 down.
-class FamilyDelegate : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    painter->save();
-    const bool selected = option.state & QStyle::State_Selected;
-    painter->fillRect(option.rect, selected ? option.palette.highlight().color() : Colour(ColourCream));
-    const int row = index.row();
-    const int icon = row < static_cast<int>(kFamilyIcons.size()) ? kFamilyIcons[static_cast<std::size_t>(row)] : 1;
-    ImageListIconos().draw(*painter, option.rect.left() + 2, option.rect.top() + 2, icon);
-    painter->setFont(option.font);
-    painter->setPen(selected ? option.palette.highlightedText().color() : QColor(Qt::black));
-    painter->drawText(option.rect.adjusted(35, 2, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, index.data().toString());
-    painter->restore();
-  }
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    return {QStyledItemDelegate::sizeHint(option, index).width(), kFamilyRowHeight};
-  }
-};
 
 void Fill(QListWidget* list, const std::vector<CertificateItem>& items) {
   list->clear();
@@ -132,7 +112,7 @@ void TCertifica::BuildControls() {
   PanelSelTit0->show();
 
   ListSelFp = ScreenList(this, QRect(kLeft, kListTop, kListWidth, kCertificateFamilies * kFamilyRowHeight + 4));
-  ListSelFp->setItemDelegate(new FamilyDelegate(ListSelFp));
+  ListSelFp->setItemDelegate(new FamilyIconDelegate(ListSelFp, kFamilyIcons, kFamilyRowHeight));
   ListSelFp->show();
   ListTitFP = ScreenList(this, QRect(kLeft, kListTop, kListWidth, 4));
   ListFPExpli = ScreenList(this, QRect(kRight, kListTop, kRightWidth, 4));

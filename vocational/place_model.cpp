@@ -476,7 +476,7 @@ PlaceListing CentresOfPlace(Grade grade, const ResolvedPlace& place, ListingRequ
     if (!written())
       rows.resize(centreRow);
     else
-      AddRow(rows, limit, request.basicCloseRow ? std::string(61, ' ') : std::string());
+      AddRow(rows, limit, grade == Grade::Basic ? std::string(61, ' ') : std::string());
   }
   if (community == kCommunityCatalonia)
     listing.placeCaption = Tabs().Binary.Comarcas.name[static_cast<std::size_t>(

@@ -184,7 +184,6 @@ struct PlaceListing {
 struct ListingRequest {
   bool printing = false;       // continue numbering, town 1 when none is chosen
   bool rerunTownStep = false;  // the view has just been toggled
-  bool basicCloseRow = false;  // FP Básica closes a centre with 61 blanks
 };
 std::vector<int> KeptCentres(Grade grade, const ResolvedPlace& place);
 PlaceListing CentresOfPlace(Grade grade, const ResolvedPlace& place, ListingRequest request = {});

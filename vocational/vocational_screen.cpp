@@ -595,7 +595,10 @@ void VocationalScreen::PrintPlace() {
   PrintMode = true;
   BuildPlaceReport(ScreenGrade, name, *place);
   PrintMode = false;
-  PrintReportColumnsWithDialog(Tabs().PrintLines, Tabs().PrintCount, true);
+  if (ScreenGrade == Grade::Basic)
+    PrintReportWithDialog(Tabs().PrintLines, Tabs().PrintCount, true, 10);
+  else
+    PrintReportColumnsWithDialog(Tabs().PrintLines, Tabs().PrintCount, true);
 }
 
 void VocationalScreen::BotImprimirClick() {

@@ -267,7 +267,7 @@ TEST_F(PlaceModelTest, AllFpViewGroupsTheGrades) {
   ChooseCommunity(5);
   CentresOfPlace(Grade::Basic, *ResolvePlace(1));
   ChooseTown(1);
-  const PlaceListing basicGrid = CentresOfPlace(Grade::Basic, *ResolvePlace(1), {.basicCloseRow = true});
+  const PlaceListing basicGrid = CentresOfPlace(Grade::Basic, *ResolvePlace(1));
   ASSERT_EQ(basicGrid.rows.size(), 6u);
   EXPECT_EQ(basicGrid.rows[1].text, Padded("Servicios Administrativos", 59));
   EXPECT_EQ(basicGrid.rows[2].text, std::string(61, ' '));
