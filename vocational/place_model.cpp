@@ -443,6 +443,8 @@ PlaceListing CentresOfPlace(Grade grade, const ResolvedPlace& place, ListingRequ
   else if (grade != Grade::Basic)
     listing.titleCaption =
         std::string(TextLine(190)) + " - " + std::string(TextLine(grade == Grade::GM ? 390 : 392));
+  else
+    listing.titleCaption = TextLine(294);
 
   const int file = detailed ? (community == kCommunityCatalonia ? 4 : 2) : place.file;
   const auto limit = static_cast<std::size_t>(kMaxGridRows);
