@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "core/common.h"
@@ -13,6 +14,7 @@
 #include "core/qt_text.h"
 #include "core/shell.h"
 #include "core/text_table.h"
+#include "vocational/certificates.h"
 #include "tests/support/built_folder.h"
 
 namespace velmora {
@@ -89,13 +91,19 @@ TEST_F(CertificatesScreen, HoverShowsAnAreaAndAClickFreezesIt) {
   EXPECT_EQ(screen->ListTitFP->height(), 2 * 18 + 4);
   EXPECT_EQ(screen->ListFPExpli->count(), 0);
 
+  const std::vector<CertificateItem> headings = AreaHeadings(kOfficeFamily + 1);
+  ASSERT_EQ(headings.size(), 2u);
+  const std::vector<CertificateItem> first = CertificatesOfArea(headings[0].entry);
+  const std::vector<CertificateItem> second = CertificatesOfArea(headings[1].entry);
+  ASSERT_FALSE(first.empty());
+  ASSERT_FALSE(second.empty());
   screen->ListTitFPMouseMove(0);
-  ASSERT_EQ(screen->ListFPExpli->count(), 8);
+  ASSERT_EQ(screen->ListFPExpli->count(), static_cast<int>(first.size()));
   EXPECT_FALSE(screen->PanelSelTit2->isHidden());
   EXPECT_EQ(screen->PanelSelTit2->geometry().bottom(), screen->ListFPExpli->y());  // just above the list
   screen->ListTitFPMouseMove(1);
-  EXPECT_EQ(Items(screen->ListFPExpli).front(), "Actividades auxiliares de comercio");
-  EXPECT_EQ(screen->ListFPExpli->height(), 7 * 18 + 4);
+  EXPECT_EQ(Items(screen->ListFPExpli).front(), second.front().name);
+  EXPECT_EQ(screen->ListFPExpli->height(), static_cast<int>(second.size()) * 18 + 4);
   EXPECT_GT(screen->ListFPExpli->y(), screen->ListTitFP->y());  // level with the second row
 
   screen->ListTitFPMouseUp(1);
@@ -103,10 +111,14 @@ TEST_F(CertificatesScreen, HoverShowsAnAreaAndAClickFreezesIt) {
   EXPECT_FALSE(screen->BotImprimir->isHidden());
   EXPECT_FALSE(screen->BotInternet->isHidden());
   screen->ListTitFPMouseMove(0);  // frozen: the area stays
-  EXPECT_EQ(screen->ListFPExpli->count(), 7);
+  EXPECT_EQ(screen->ListFPExpli->count(), static_cast<int>(second.size()));
   EXPECT_EQ(screen->ListTitFP->currentRow(), 1);
 
-  screen->ListFPExpliMouseUp(2);
+  // A level-2 certificate: its three access levels on three lines.
+  const std::vector<std::string> names = Items(screen->ListFPExpli);
+  const auto sale = std::find(names.begin(), names.end(), "Actividades de venta");
+  ASSERT_NE(sale, names.end());
+  screen->ListFPExpliMouseUp(static_cast<int>(sale - names.begin()));
   EXPECT_FALSE(screen->Frozen);
   EXPECT_FALSE(screen->PanelResul->isHidden());
   EXPECT_EQ(FromQString(screen->LabelTitulo->text()), "Actividades de venta");
@@ -115,7 +127,7 @@ TEST_F(CertificatesScreen, HoverShowsAnAreaAndAClickFreezesIt) {
             "ESO o prueba grado medio\nCert. nivel 2 o 1 (\xE1rea)\nCompetencias clave niv. 2");
   EXPECT_FALSE(screen->LabelDes->text().isEmpty());
   screen->ListTitFPMouseMove(0);  // a chosen certificate releases the freeze
-  EXPECT_EQ(screen->ListFPExpli->count(), 8);
+  EXPECT_EQ(screen->ListFPExpli->count(), static_cast<int>(first.size()));
 }
 
 TEST_F(CertificatesScreen, PrintsTheAreaShownAndOpensTheServicePage) {
@@ -130,8 +142,11 @@ TEST_F(CertificatesScreen, PrintsTheAreaShownAndOpensTheServicePage) {
   screen->BotImprimirClick();
   ASSERT_FALSE(printed.empty());
   const SharedTables& t = Tabs();
-  // Two level-1 certificates with one requirement row, five with three.
-  EXPECT_EQ(t.PrintCount + 1, 4 + 2 * (5 + 1) + 5 * (5 + 3));
+  // Four heading rows, then per certificate five rows and one per requirement.
+  int rows = 4;
+  for (const CertificateItem& item : CertificatesOfArea(AreaHeadings(kOfficeFamily + 1)[1].entry))
+    rows += 5 + static_cast<int>(DetailsOf(item.entry).requirements.size());
+  EXPECT_EQ(t.PrintCount + 1, rows);
   EXPECT_EQ(t.PrintLines[0].view(), TextLine(580));
   EXPECT_EQ(t.PrintLines[2].view(), "-Comercio y Marketing");
   bool boldName = false;
