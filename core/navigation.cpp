@@ -41,6 +41,13 @@ void LeaveModule(QWidget* module) {
   ShowInFront(AnimationOn ? Navigation().walkThrough : Navigation().mainMenu);
 }
 
+void CloseToCorridor(QWidget* module, const std::function<void()>& back) {
+  back();
+  if (module->isHidden()) return;
+  module->hide();
+  ShowInFront(AnimationOn ? Navigation().walkThrough : Navigation().mainMenu);
+}
+
 bool ConfirmExit(ExitQuestionStyle style) {
   const std::string_view question = TextLine(49);
   const bool yes = style == ExitQuestionStyle::kYesNoDialog && Form4 != nullptr ? Form4->AskQuestion(question)

@@ -20,6 +20,10 @@ NavigationScreens& Navigation();
 // FromContextInfo (which is then cleared); the walk-through when AnimationOn; else the main menu.
 void LeaveModule(QWidget* module);
 
+// Closing a screen that only leaves itself: its back button runs once, and when that did not
+// already leave the screen, the screen is hidden for the walk-through or the main menu.
+void CloseToCorridor(QWidget* module, const std::function<void()>& back);
+
 enum class ExitQuestionStyle { kMessageBox, kYesNoDialog };
 // Asks text table line 49; Yes runs the exit path and returns true.
 bool ConfirmExit(ExitQuestionStyle style);

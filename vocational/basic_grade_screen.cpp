@@ -359,13 +359,7 @@ void TFIniPro::BotRetrocederFPClick() {
 }
 
 void TFIniPro::FormCloseQuery() {
-  BotRetrocederFPClick();
-  if (isHidden()) return;  // the back button has already left the screen
-  hide();
-  if (QWidget* home = AnimationOn ? Navigation().walkThrough : Navigation().mainMenu) {
-    home->show();
-    home->raise();
-  }
+  CloseToCorridor(this, [this] { BotRetrocederFPClick(); });
 }
 
 void TFIniPro::closeEvent(QCloseEvent* event) {

@@ -305,13 +305,7 @@ void TCertifica::BotRetrocederFPClick() {
 }
 
 void TCertifica::FormCloseQuery() {
-  BotRetrocederFPClick();
-  if (isHidden()) return;  // the back button has already left the screen
-  hide();
-  if (QWidget* home = AnimationOn ? Navigation().walkThrough : Navigation().mainMenu) {
-    home->show();
-    home->raise();
-  }
+  CloseToCorridor(this, [this] { BotRetrocederFPClick(); });
 }
 
 }  // namespace velmora
