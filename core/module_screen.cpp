@@ -41,8 +41,19 @@ QFont ScreenFont(const char* family, int points, bool bold) {
   return font;
 }
 
+bool OpensFullScreen(const QRect& availableArea, const QMargins& frame) {
+  return availableArea.width() < kScreenWidth + frame.left() + frame.right() ||
+         availableArea.height() < kScreenHeight + frame.top() + frame.bottom();
+}
+
 void PlaceScreen(QWidget& screen) {
   screen.setFixedSize(kScreenWidth, kScreenHeight);
+  if (const QScreen* display = QGuiApplication::primaryScreen(); display != nullptr && OpensFullScreen(display->availableGeometry())) {
+    // Full-screen keeps the fixed size: the window manager places it over the whole display.
+    screen.setWindowFlag(Qt::FramelessWindowHint);
+    screen.setWindowState(Qt::WindowFullScreen);
+    return;
+  }
   screen.move(0, 0);
   if (!CentreScreens) return;
   if (const QScreen* display = QGuiApplication::primaryScreen())
@@ -56,7 +67,7 @@ ModuleScreen::ModuleScreen() {
   setWindowTitle(ToQString(caption));
   PlaceScreen(*this);
   const SharedBitmaps& bitmaps = Bitmaps();
-  Background = Picture(this, rect(), Tiled(bitmaps.BmpFloor, kScreenWidth, kScreenHeight));
+  Background = Picture(this, QRect(0, 0, kScreenWidth, kScreenHeight), Tiled(bitmaps.BmpFloor, kScreenWidth, kScreenHeight));
   const int side = std::max(bitmaps.BmpFrameLeft.width(), 1);
   TilIzq = Picture(this, QRect(0, 0, side, kScreenHeight), Tiled(bitmaps.BmpFrameLeft, side, kScreenHeight));
   const int right = std::max(bitmaps.BmpFrameRight.width(), 1);
@@ -68,6 +79,7 @@ ModuleScreen::ModuleScreen() {
 }
 
 void ModuleScreen::GoBack() { LeaveModule(this); }
+
 
 void ModuleScreen::closeEvent(QCloseEvent* event) {
   // Yes ends the program through the exit path; No keeps the screen as it was.
