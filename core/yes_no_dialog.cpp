@@ -58,6 +58,7 @@ void TForm4::ResetLayout() {
   EditNombre->hide();
   LabelNombre2->hide();
   ShadowNo->show();
+  ShadowSi->setFocus();  // Enter answers Yes, whichever button was pressed last time
 }
 
 int TForm4::ShowModal() {

@@ -27,7 +27,7 @@ QString PdfFileName(std::string_view heading) {
 
 QString ProposedPdfPath(std::string_view heading) {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (folder.isEmpty()) folder = QDir::homePath();
+  if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
   return QDir(folder).filePath(PdfFileName(heading));
 }
 

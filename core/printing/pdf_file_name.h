@@ -13,7 +13,7 @@ namespace velmora {
 // nothing is left.
 QString PdfFileName(std::string_view heading);
 
-// PdfFileName in the user's documents folder (the home folder when the desktop has none).
+// PdfFileName in the user's documents folder (the home folder when there is none).
 QString ProposedPdfPath(std::string_view heading);
 
 }  // namespace velmora

@@ -1,7 +1,8 @@
 #include "core/printing/pdf_file_name.h"
 
 #include <QDir>
-#include <QStandardPaths>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace velmora {
@@ -24,10 +25,17 @@ TEST(PdfFileName, TheHeadingKeptToSafeFileCharacters) {
   EXPECT_EQ(PdfFileName(std::string(200, 'z')).size(), 84);
 }
 
-TEST(PdfFileName, ProposedInTheDocumentsFolder) {
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (folder.isEmpty()) folder = QDir::homePath();
-  EXPECT_EQ(ProposedPdfPath("Notas de corte"), QDir(folder).filePath(QStringLiteral("Notas de corte.pdf")));
+TEST(PdfFileName, ProposedInAnExistingFolderOutsideTheDataFolder) {
+  // The program runs inside its data folder; the proposal must not follow the current folder.
+  const QTemporaryDir dataFolder;
+  const QString previous = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(dataFolder.path()));
+  const QFileInfo proposed(ProposedPdfPath("Notas de corte"));
+  QDir::setCurrent(previous);
+  EXPECT_EQ(proposed.fileName(), QStringLiteral("Notas de corte.pdf"));
+  EXPECT_TRUE(proposed.isAbsolute());
+  EXPECT_TRUE(proposed.dir().exists());
+  EXPECT_FALSE(proposed.absoluteFilePath().startsWith(dataFolder.path()));
 }
 
 }  // namespace
