@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QImage>
+#include <array>
 #include <QPixmap>
 #include <QScreen>
 
@@ -20,7 +21,29 @@ QPixmap Tiled(const QImage& tile, int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(Qt::white);
   TileImage(image, tile);
-  return QPixmap::fromImage(image);
+  return QPixmap::fromImage(std::move(image));
+}
+
+// The floor and the frame strips, drawn once for every module screen: each screen drawing its
+// own costs three megabytes and their page faults at start-up.
+struct FramePictures {
+  std::array<qint64, 4> sources{};  // cache keys of the bitmaps they were drawn from
+  QPixmap floor, left, right, top;
+};
+
+const FramePictures& SharedFramePictures() {
+  static FramePictures pictures;
+  const SharedBitmaps& b = Bitmaps();
+  const std::array<qint64, 4> sources = {b.BmpFloor.cacheKey(), b.BmpFrameLeft.cacheKey(), b.BmpFrameRight.cacheKey(),
+                                         b.BmpFrameTop.cacheKey()};
+  if (pictures.floor.isNull() || pictures.sources != sources) {
+    pictures.sources = sources;
+    pictures.floor = Tiled(b.BmpFloor, kScreenWidth, kScreenHeight);
+    pictures.left = Tiled(b.BmpFrameLeft, std::max(b.BmpFrameLeft.width(), 1), kScreenHeight);
+    pictures.right = Tiled(b.BmpFrameRight, std::max(b.BmpFrameRight.width(), 1), kScreenHeight);
+    pictures.top = QPixmap::fromImage(b.BmpFrameTop.scaled(kScreenWidth, 33, Qt::IgnoreAspectRatio));
+  }
+  return pictures;
 }
 
 QLabel* Picture(QWidget* parent, const QRect& geometry, const QPixmap& pixmap) {
@@ -66,15 +89,12 @@ ModuleScreen::ModuleScreen() {
   caption += CentreName;
   setWindowTitle(ToQString(caption));
   PlaceScreen(*this);
-  const SharedBitmaps& bitmaps = Bitmaps();
-  Background = Picture(this, QRect(0, 0, kScreenWidth, kScreenHeight), Tiled(bitmaps.BmpFloor, kScreenWidth, kScreenHeight));
-  const int side = std::max(bitmaps.BmpFrameLeft.width(), 1);
-  TilIzq = Picture(this, QRect(0, 0, side, kScreenHeight), Tiled(bitmaps.BmpFrameLeft, side, kScreenHeight));
-  const int right = std::max(bitmaps.BmpFrameRight.width(), 1);
-  TilDer = Picture(this, QRect(kScreenWidth - right, 0, right, kScreenHeight),
-                   Tiled(bitmaps.BmpFrameRight, right, kScreenHeight));
-  TilArr = Picture(this, QRect(0, 0, kScreenWidth, 33),
-                   QPixmap::fromImage(bitmaps.BmpFrameTop.scaled(kScreenWidth, 33, Qt::IgnoreAspectRatio)));
+  const FramePictures& pictures = SharedFramePictures();
+  Background = Picture(this, QRect(0, 0, kScreenWidth, kScreenHeight), pictures.floor);
+  TilIzq = Picture(this, QRect(0, 0, pictures.left.width(), kScreenHeight), pictures.left);
+  const int right = pictures.right.width();
+  TilDer = Picture(this, QRect(kScreenWidth - right, 0, right, kScreenHeight), pictures.right);
+  TilArr = Picture(this, QRect(0, 0, kScreenWidth, 33), pictures.top);
   setFont(ScreenFont("Arial", 10));
 }
 
