@@ -117,7 +117,7 @@ void Tform0::BuildControls() {
   QImage corridor(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
   corridor.fill(Qt::black);
   TileImage(corridor, Bitmaps().BmpPart);
-  mosaico->setPixmap(QPixmap::fromImage(corridor));
+  mosaico->setPixmap(QPixmap::fromImage(std::move(corridor)));
   mosaico->setMouseTracking(true);
   mosaico->installEventFilter(this);
 
