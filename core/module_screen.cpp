@@ -3,9 +3,9 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QImage>
-#include <array>
 #include <QPixmap>
 #include <QScreen>
+#include <array>
 
 #include "core/common.h"
 #include "core/display_helpers.h"
@@ -71,7 +71,8 @@ bool OpensFullScreen(const QRect& availableArea, const QMargins& frame) {
 
 void PlaceScreen(QWidget& screen) {
   screen.setFixedSize(kScreenWidth, kScreenHeight);
-  if (const QScreen* display = QGuiApplication::primaryScreen(); display != nullptr && OpensFullScreen(display->availableGeometry())) {
+  const QScreen* display = QGuiApplication::primaryScreen();
+  if (display != nullptr && OpensFullScreen(display->availableGeometry())) {
     // Full-screen keeps the fixed size: the window manager places it over the whole display.
     screen.setWindowFlag(Qt::FramelessWindowHint);
     screen.setWindowState(Qt::WindowFullScreen);
@@ -79,7 +80,7 @@ void PlaceScreen(QWidget& screen) {
   }
   screen.move(0, 0);
   if (!CentreScreens) return;
-  if (const QScreen* display = QGuiApplication::primaryScreen())
+  if (display != nullptr)
     screen.move(display->geometry().center() - QPoint(kScreenWidth / 2, kScreenHeight / 2));
 }
 
@@ -99,7 +100,6 @@ ModuleScreen::ModuleScreen() {
 }
 
 void ModuleScreen::GoBack() { LeaveModule(this); }
-
 
 void ModuleScreen::closeEvent(QCloseEvent* event) {
   // Yes ends the program through the exit path; No keeps the screen as it was.

@@ -56,7 +56,9 @@ class RecordingPlatform : public Platform {
   void PlaySound(std::string_view file, bool wait) override {
     sounds.push_back(std::string(file) + (wait ? " (waited)" : ""));
   }
-  std::unique_ptr<PrintCanvas> ChoosePrinter(std::string_view) override { return printerChoice ? printerChoice() : nullptr; }
+  std::unique_ptr<PrintCanvas> ChoosePrinter(std::string_view) override {
+    return printerChoice ? printerChoice() : nullptr;
+  }
   void OpenWithDesktop(std::string_view target) override { opened.emplace_back(target); }
   int RunModal(QDialog& dialog) override {
     ++modalCount;

@@ -10,10 +10,12 @@ namespace {
 
 TEST(PdfFileName, TheHeadingKeptToSafeFileCharacters) {
   // Windows-1252 headings: accents stay, separators and the bullet become blanks.
-  EXPECT_EQ(PdfFileName("Relaci\xF3n de centros: Madrid / Zona 3"), QString::fromUtf8("Relaci\xC3\xB3n de centros Madrid Zona 3.pdf"));
+  EXPECT_EQ(PdfFileName("Relaci\xF3n de centros: Madrid / Zona 3"),
+            QString::fromUtf8("Relaci\xC3\xB3n de centros Madrid Zona 3.pdf"));
   EXPECT_EQ(PdfFileName("   T\xE9" "cnico en Cocina y Gastronom\xED" "a   "),
             QString::fromUtf8("T\xC3\xA9" "cnico en Cocina y Gastronom\xC3\xAD" "a.pdf"));
-  EXPECT_EQ(PdfFileName("\x95 Grado (Biolog\xED" "a), 2015-16"), QString::fromUtf8("Grado (Biolog\xC3\xAD" "a), 2015-16.pdf"));
+  EXPECT_EQ(PdfFileName("\x95 Grado (Biolog\xED" "a), 2015-16"),
+            QString::fromUtf8("Grado (Biolog\xC3\xAD" "a), 2015-16.pdf"));
   EXPECT_EQ(PdfFileName("a\\b*c?d\"e<f>g|h\ti\rj"), QStringLiteral("a b c d e f g h i j.pdf"));
   // Nothing that hides the file or climbs out of the folder.
   EXPECT_EQ(PdfFileName("../../.profile"), QStringLiteral("profile.pdf"));
