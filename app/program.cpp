@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "app/program_screens.h"
+#include "core/common.h"
 #include "core/hint_window.h"
 #include "core/platform/qt_platform.h"
 #include "core/program_body.h"
 #include "core/qt_text.h"
+#include "core/qt_translations.h"
 #include "core/startup.h"
 
 namespace velmora {
@@ -22,7 +24,10 @@ int RunVelmora(bool quitWhenLoopStarts) {
   std::vector<std::string> parameters;
   const QStringList arguments = QCoreApplication::arguments();
   for (qsizetype i = 1; i < arguments.size(); ++i) parameters.push_back(FromQString(arguments[i]));
+  // The preparation's messages are Castilian; from then on Qt's dialogs follow the language chosen.
+  InstallQtTranslations(0);
   RunStageA(parameters, QCoreApplication::applicationDirPath().toStdString());
+  if (!StartAborted) InstallQtTranslations(LanguageIndexOf(LanguageFolder));
 
   RegisterProgramScreens();
   ProgramBody body = StartProgramBody();

@@ -1,6 +1,7 @@
 #include "assets/picture_lists.h"
 
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QRect>
 
@@ -59,7 +60,10 @@ const PictureList* makeList(const char* strip, QSize size, bool whiteBackdrop)
 PictureList::PictureList(const QString& stripResource, QSize frameSize, bool whiteBackdrop)
     : size_(frameSize), whiteBackdrop_(whiteBackdrop)
 {
-    const QImage strip(stripResource);
+    // The strips are PNG: naming the format keeps Qt from loading every image plugin to ask.
+    QImageReader reader(stripResource, "png");
+    reader.setAutoDetectImageFormat(false);
+    const QImage strip = reader.read();
     if (strip.isNull() || frameSize.isEmpty() || strip.height() != frameSize.height()) {
         return;
     }

@@ -1,40 +1,83 @@
-// Time from process start to the message loop on the sample data folder, and peak memory.
-// Run it beside the data folder, from build/app: ../bench/velmora_startup_bench
+// Start-up of the whole program to its message loop, every screen created, on the sample data
+// folder, against an empty 1024 x 768 Qt window: whole processes, run alternately, medians of
+// ten, and the program's peak memory. Run it beside the data folder, from build/app:
+//   ../bench/velmora_startup_bench [rounds]
 #include <QApplication>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
+#include <filesystem>
+#include <spawn.h>
 #include <string>
 #include <sys/resource.h>
-#include <unistd.h>
+#include <sys/wait.h>
+#include <vector>
 
 #include "app/program.h"
 
+extern char** environ;
+
 namespace {
 
-// Seconds since this process was started, from the kernel's own record.
-double SecondsSinceProcessStart() {
-  std::ifstream stat("/proc/self/stat");
-  std::string field;
-  for (int i = 1; i <= 22 && stat >> field; ++i) {}
-  const double startTicks = std::stod(field);
-  std::ifstream uptimeFile("/proc/uptime");
-  double uptime = 0;
-  uptimeFile >> uptime;
-  return uptime - startTicks / static_cast<double>(sysconf(_SC_CLK_TCK));
+constexpr const char* kChildFlag = "--program";
+
+struct Run {
+  double milliseconds = 0;
+  double peakMegabytes = 0;
+};
+
+Run RunProcess(const std::string& program, const std::vector<std::string>& arguments) {
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  const auto started = std::chrono::steady_clock::now();
+  pid_t child = 0;
+  if (posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
+    std::fprintf(stderr, "cannot start %s\n", program.c_str());
+    std::exit(1);
+  }
+  int status = 0;
+  rusage usage{};
+  wait4(child, &status, 0, &usage);
+  const double elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    std::fprintf(stderr, "%s ended badly (status %d)\n", program.c_str(), status);
+    std::exit(1);
+  }
+  return {elapsed, static_cast<double>(usage.ru_maxrss) / 1024.0};
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const auto entered = std::chrono::steady_clock::now();
-  QApplication application(argc, argv);
-  const int exitCode = velmora::RunVelmora(true);
-  const double toLoop = std::chrono::duration<double>(std::chrono::steady_clock::now() - entered).count();
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  std::printf("main() to message loop: %.1f ms; process start to loop (10 ms clock): %.0f ms; peak RSS %.1f MB; exit %d\n",
-              toLoop * 1000.0, SecondsSinceProcessStart() * 1000.0, static_cast<double>(usage.ru_maxrss) / 1024.0, exitCode);
+  if (argc > 1 && std::strcmp(argv[1], kChildFlag) == 0) {
+    int childArgc = 1;
+    QApplication application(childArgc, argv);
+    return velmora::RunVelmora(true);
+  }
+  const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe");
+  const std::string emptyWindow = (self.parent_path() / "velmora_empty_window").string();
+
+  std::vector<double> program, empty, peaks;
+  for (int round = 0; round < rounds; ++round) {
+    const Run ours = RunProcess(self.string(), {kChildFlag});
+    const Run yardstick = RunProcess(emptyWindow, {});
+    program.push_back(ours.milliseconds);
+    peaks.push_back(ours.peakMegabytes);
+    empty.push_back(yardstick.milliseconds);
+  }
+  const double ratio = Median(program) / Median(empty);
+  std::printf("start to message loop, median of %d: program %.1f ms, empty window %.1f ms, ratio %.2f; "
+              "program's peak memory %.1f MB (largest)\n",
+              rounds, Median(program), Median(empty), ratio, *std::max_element(peaks.begin(), peaks.end()));
   return 0;
 }

@@ -1,14 +1,27 @@
 #include "core/common.h"
 
 #include <cassert>
+#include <cstdlib>
 #include <cstring>
+#include <new>
+#include <type_traits>
 
 #include "core/platform/platform.h"
 
 namespace velmora {
 namespace {
-std::unique_ptr<SharedTables> sharedTables;
-}
+
+// The tables take several megabytes, most of which a run never fills. Zeroed memory from the
+// system costs nothing until written, where constructing the tables would write every page at
+// start-up; all-zero bytes are exactly their initial state (the tests check it).
+static_assert(std::is_trivially_copyable_v<SharedTables> && std::is_trivially_destructible_v<SharedTables>,
+              "the shared tables are plain records");
+struct FreeTables {
+  void operator()(SharedTables* tables) const { std::free(tables); }
+};
+std::unique_ptr<SharedTables, FreeTables> sharedTables;
+
+}  // namespace
 
 void SetPalette() {
   ColourPeach = RGB(249, 209, 183);
@@ -42,7 +55,9 @@ SharedTables& Tabs() {
 bool SharedTablesAllocated() { return sharedTables != nullptr; }
 
 void AllocateSharedTables() {
-  if (!sharedTables) sharedTables = std::make_unique<SharedTables>();
+  if (sharedTables) return;
+  sharedTables.reset(static_cast<SharedTables*>(std::calloc(1, sizeof(SharedTables))));
+  if (!sharedTables) throw std::bad_alloc();
 }
 
 void ReleaseSharedTables() { sharedTables.reset(); }

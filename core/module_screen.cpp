@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <array>
 
 #include "core/common.h"
 #include "core/display_helpers.h"
@@ -20,7 +21,29 @@ QPixmap Tiled(const QImage& tile, int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(Qt::white);
   TileImage(image, tile);
-  return QPixmap::fromImage(image);
+  return QPixmap::fromImage(std::move(image));
+}
+
+// The floor and the frame strips, drawn once for every module screen: each screen drawing its
+// own costs three megabytes and their page faults at start-up.
+struct FramePictures {
+  std::array<qint64, 4> sources{};  // cache keys of the bitmaps they were drawn from
+  QPixmap floor, left, right, top;
+};
+
+const FramePictures& SharedFramePictures() {
+  static FramePictures pictures;
+  const SharedBitmaps& b = Bitmaps();
+  const std::array<qint64, 4> sources = {b.BmpFloor.cacheKey(), b.BmpFrameLeft.cacheKey(), b.BmpFrameRight.cacheKey(),
+                                         b.BmpFrameTop.cacheKey()};
+  if (pictures.floor.isNull() || pictures.sources != sources) {
+    pictures.sources = sources;
+    pictures.floor = Tiled(b.BmpFloor, kScreenWidth, kScreenHeight);
+    pictures.left = Tiled(b.BmpFrameLeft, std::max(b.BmpFrameLeft.width(), 1), kScreenHeight);
+    pictures.right = Tiled(b.BmpFrameRight, std::max(b.BmpFrameRight.width(), 1), kScreenHeight);
+    pictures.top = QPixmap::fromImage(b.BmpFrameTop.scaled(kScreenWidth, 33, Qt::IgnoreAspectRatio));
+  }
+  return pictures;
 }
 
 QLabel* Picture(QWidget* parent, const QRect& geometry, const QPixmap& pixmap) {
@@ -41,11 +64,23 @@ QFont ScreenFont(const char* family, int points, bool bold) {
   return font;
 }
 
+bool OpensFullScreen(const QRect& availableArea, const QMargins& frame) {
+  return availableArea.width() < kScreenWidth + frame.left() + frame.right() ||
+         availableArea.height() < kScreenHeight + frame.top() + frame.bottom();
+}
+
 void PlaceScreen(QWidget& screen) {
   screen.setFixedSize(kScreenWidth, kScreenHeight);
+  const QScreen* display = QGuiApplication::primaryScreen();
+  if (display != nullptr && OpensFullScreen(display->availableGeometry())) {
+    // Full-screen keeps the fixed size: the window manager places it over the whole display.
+    screen.setWindowFlag(Qt::FramelessWindowHint);
+    screen.setWindowState(Qt::WindowFullScreen);
+    return;
+  }
   screen.move(0, 0);
   if (!CentreScreens) return;
-  if (const QScreen* display = QGuiApplication::primaryScreen())
+  if (display != nullptr)
     screen.move(display->geometry().center() - QPoint(kScreenWidth / 2, kScreenHeight / 2));
 }
 
@@ -55,15 +90,12 @@ ModuleScreen::ModuleScreen() {
   caption += CentreName;
   setWindowTitle(ToQString(caption));
   PlaceScreen(*this);
-  const SharedBitmaps& bitmaps = Bitmaps();
-  Background = Picture(this, rect(), Tiled(bitmaps.BmpFloor, kScreenWidth, kScreenHeight));
-  const int side = std::max(bitmaps.BmpFrameLeft.width(), 1);
-  TilIzq = Picture(this, QRect(0, 0, side, kScreenHeight), Tiled(bitmaps.BmpFrameLeft, side, kScreenHeight));
-  const int right = std::max(bitmaps.BmpFrameRight.width(), 1);
-  TilDer = Picture(this, QRect(kScreenWidth - right, 0, right, kScreenHeight),
-                   Tiled(bitmaps.BmpFrameRight, right, kScreenHeight));
-  TilArr = Picture(this, QRect(0, 0, kScreenWidth, 33),
-                   QPixmap::fromImage(bitmaps.BmpFrameTop.scaled(kScreenWidth, 33, Qt::IgnoreAspectRatio)));
+  const FramePictures& pictures = SharedFramePictures();
+  Background = Picture(this, QRect(0, 0, kScreenWidth, kScreenHeight), pictures.floor);
+  TilIzq = Picture(this, QRect(0, 0, pictures.left.width(), kScreenHeight), pictures.left);
+  const int right = pictures.right.width();
+  TilDer = Picture(this, QRect(kScreenWidth - right, 0, right, kScreenHeight), pictures.right);
+  TilArr = Picture(this, QRect(0, 0, kScreenWidth, 33), pictures.top);
   setFont(ScreenFont("Arial", 10));
 }
 

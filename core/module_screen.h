@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QLabel>
+#include <QMargins>
+#include <QRect>
 #include <QWidget>
 
 namespace velmora {
@@ -34,7 +36,15 @@ class ModuleScreen : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 };
 
-// Places a 1024 x 768 screen at the top-left of the display, or centred when CentreScreens.
+// The frame a desktop's window manager typically adds around a window (title bar on top).
+inline constexpr QMargins kTypicalWindowFrame{4, 30, 4, 4};
+
+// Whether a display whose available area is that cannot hold a 1024 x 768 screen with its
+// window frame: its screens then open full-screen without a frame, so nothing is cut.
+bool OpensFullScreen(const QRect& availableArea, const QMargins& frame = kTypicalWindowFrame);
+
+// Places a 1024 x 768 screen at the top-left of the display, or centred when CentreScreens;
+// on a display too small for it with a frame, the screen opens full-screen without one.
 void PlaceScreen(QWidget& screen);
 
 }  // namespace velmora

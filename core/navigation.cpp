@@ -51,7 +51,7 @@ void CloseToCorridor(QWidget* module, const std::function<void()>& back) {
 bool ConfirmExit(ExitQuestionStyle style) {
   const std::string_view question = TextLine(49);
   const bool yes = style == ExitQuestionStyle::kYesNoDialog && Form4 != nullptr ? Form4->AskQuestion(question)
-                                                                                 : CurrentPlatform().AskYesNo("", question);
+                                                                                 : CurrentPlatform().AskYesNo(question);
   if (yes) ExitProgram();
   return yes;
 }

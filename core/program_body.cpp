@@ -27,8 +27,7 @@ ProgramBody StartProgramBody() {
     return body;
   }
   body.splash = std::make_unique<TBienvenida>();
-  body.splash->show();
-  body.splash->repaint();
+  body.splash->ShowPainted();
   const ScreenCreation created = CreateScreens([&](int position) { body.splash->SetProgress(position); });
   if (created.aborted) {
     body.exitCode = 1;

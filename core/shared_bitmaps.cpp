@@ -1,6 +1,7 @@
 #include "core/shared_bitmaps.h"
 
 #include <QBitmap>
+#include <QFile>
 #include <QImageReader>
 #include <memory>
 
@@ -18,8 +19,15 @@ SharedBitmaps& Bitmaps() {
 }
 
 QImage LoadDataPicture(std::string_view name) {
-  QImageReader reader(QString::fromStdString(NativePath(name)));
-  reader.setDecideFormatFromContent(true);
+  QFile file(QString::fromStdString(NativePath(name)));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  // Bitmaps and PNG are known by their signature: asking Qt to tell the format from the
+  // content would load every image plugin it has, a good part of the start-up.
+  const QByteArray head = file.peek(8);
+  const QByteArray format = head.startsWith("BM") ? "bmp" : head.startsWith("\x89PNG") ? "png" : QByteArray();
+  QImageReader reader(&file, format);
+  reader.setAutoDetectImageFormat(format.isEmpty());
+  reader.setDecideFormatFromContent(format.isEmpty());
   return reader.read();
 }
 

@@ -1,10 +1,14 @@
 #include "core/splash.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QScreen>
+#include <QThread>
+#include <QWindow>
 
 #include "core/common.h"
 #include "core/qt_text.h"
@@ -13,7 +17,9 @@
 namespace velmora {
 namespace {
 TBienvenida* openSplash = nullptr;
-}
+// A desktop maps a small window in a few milliseconds; a slow one gets the splash late, not never.
+constexpr int kMappingWaitMs = 500;
+}  // namespace
 
 TBienvenida::TBienvenida()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint) {
@@ -58,6 +64,17 @@ TBienvenida::~TBienvenida() {
 
 void CloseSplash() {
   if (openSplash != nullptr) openSplash->close();
+}
+
+void TBienvenida::ShowPainted() {
+  show();
+  QElapsedTimer waited;
+  waited.start();
+  while (windowHandle() != nullptr && !windowHandle()->isExposed() && waited.elapsed() < kMappingWaitMs) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QThread::msleep(1);
+  }
+  repaint();
 }
 
 void TBienvenida::SetProgress(int position) {

@@ -15,6 +15,9 @@ class TBienvenida : public QWidget {
   TBienvenida();
   ~TBienvenida() override;
 
+  // Shows the splash and paints it before returning, so it is whole while the screens are
+  // created (a window just shown is drawn only once the window system has mapped it).
+  void ShowPainted();
   void SetProgress(int position);
 
   QLabel* Image1 = nullptr;

@@ -153,7 +153,7 @@ void OfferDisplayMode(int mode) {
   std::string question(TextLine(253));
   question += ' ';
   question += TextLine(254);
-  if (!platform.AskYesNo("", question)) return;
+  if (!platform.AskYesNo(question)) return;
   for (int index = 0;; ++index) {
     const auto candidate = platform.DisplayModeAt(index);
     if (!candidate) return;

@@ -43,6 +43,11 @@ TForm4::TForm4() {
   connect(ShadowNo, &QPushButton::clicked, this, &TForm4::reject);
   ResetLayout();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
+  Form4 = this;
+}
+
+TForm4::~TForm4() {
+  if (Form4 == this) Form4 = nullptr;
 }
 
 void TForm4::ShadowSiClick() { done(kResultYes); }
@@ -53,6 +58,7 @@ void TForm4::ResetLayout() {
   EditNombre->hide();
   LabelNombre2->hide();
   ShadowNo->show();
+  ShadowSi->setFocus();  // Enter answers Yes, whichever button was pressed last time
 }
 
 int TForm4::ShowModal() {

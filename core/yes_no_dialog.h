@@ -20,7 +20,9 @@ class TForm4 : public QDialog {
   static constexpr int kResultCancel = 2;
   static constexpr int kNameCapacity = 45;
 
+  // The newest dialog becomes Form4, the one the screens ask through.
   TForm4();
+  ~TForm4() override;
 
   // Shows the dialog modally (through the platform) and returns Yes (6) or Cancel (2); the
   // layout goes back to the plain question afterwards.
@@ -45,7 +47,7 @@ class TForm4 : public QDialog {
   void ResetLayout();
 };
 
-// The one instance, created with the screens.
+// The one instance, created with the screens; null until then.
 inline TForm4* Form4 = nullptr;
 
 }  // namespace velmora

@@ -93,7 +93,7 @@ Tform0::Tform0() {
   TileWidth = Bitmaps().BmpPart.width();
   TileHeight = Bitmaps().BmpPart.height();
   BuildControls();
-  ImageDejar->setPixmap(QPixmap::fromImage(sign.scaled(ImageDejar->size())));
+  ImageDejar->setPixmap(TransparentPixmap(sign.scaled(ImageDejar->size())));
   Imagefaraon->setPixmap(QPixmap::fromImage(picture));
   Imagefaraon->adjustSize();
   if (const QImage second = LoadDataPicture(kMenuPicture2); !second.isNull()) {
@@ -117,7 +117,7 @@ void Tform0::BuildControls() {
   QImage corridor(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
   corridor.fill(Qt::black);
   TileImage(corridor, Bitmaps().BmpPart);
-  mosaico->setPixmap(QPixmap::fromImage(corridor));
+  mosaico->setPixmap(QPixmap::fromImage(std::move(corridor)));
   mosaico->setMouseTracking(true);
   mosaico->installEventFilter(this);
 
@@ -128,6 +128,7 @@ void Tform0::BuildControls() {
   ImageDejar = new QLabel(this);
   ImageDejar->setGeometry(913, 288, 97, 57);
   ImageDejar->setCursor(Qt::PointingHandCursor);
+  ImageDejar->setToolTip(ToQString(DoorHint(kDoorCertificates)));
   ImageDejar->installEventFilter(this);
 
   for (const MenuDoor& door : MenuDoors()) {
@@ -318,7 +319,6 @@ void Tform0::FinishZoom() {
   TimerZoom.stop();
   ZoomLayer->hide();
   SetDoorHint(DoorNumber, true);
-  if (QLabel* label = DoorLabel(DoorNumber)) SetBackgroundColour(label, ToQColor(ColourIvory));
   // Until the screen behind a door exists, the door only plays its animation.
   QWidget* screen = PrepareDoor(DoorNumber);
   if (screen == nullptr) return;

@@ -9,6 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-svg-dev
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2)
 [ "$mode" = run ] && packages+=(xvfb xauth)
 

@@ -292,7 +292,8 @@ void TForm1::BotImprimirNClick() {
 
 void TForm1::BotImprimirClick() {
   if (MastersView) {
-    PrintWithDialog([this](PrintCanvas& canvas) { canvas.PrintDocument(*RichSalidas->document(), "Master"); });
+    PrintWithDialog([this](PrintCanvas& canvas) { canvas.PrintDocument(*RichSalidas->document(), "Master"); },
+                    "Master");
   } else if (DoublesMode) {
     if (DoublesListDegree == 0) return;
     BuildDoublesReport(DoublesListDegree);

@@ -23,10 +23,10 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
-  // A message box with an OK button; texts are Windows-1252.
+  // A message box with an OK button, captioned with the program's name; texts are Windows-1252.
   virtual void ShowMessage(std::string_view text) = 0;
-  // A message box with Yes and No and the question icon; true for Yes.
-  virtual bool AskYesNo(std::string_view caption, std::string_view question) = 0;
+  // The same with Yes and No and the question icon; true for Yes.
+  virtual bool AskYesNo(std::string_view question) = 0;
 
   // Takes the process-wide lock of that name; false when a running instance holds it.
   // A lock left by a crashed run does not count.
@@ -48,8 +48,9 @@ class Platform {
   // Silent, without a message, when there is no sound output or the file cannot be played.
   virtual void PlaySound(std::string_view file, bool wait) = 0;
 
-  // Shows the print dialog: the chosen printer's canvas, or null when the user cancels.
-  virtual std::unique_ptr<PrintCanvas> ChoosePrinter() = 0;
+  // Shows the print dialog: the chosen printer's canvas, or null when the user cancels. A PDF
+  // file is proposed under a name made from the report's heading (Windows-1252).
+  virtual std::unique_ptr<PrintCanvas> ChoosePrinter(std::string_view heading) = 0;
 
   // Hands a web address (Windows-1252) or an absolute document path (UTF-8) to the desktop;
   // returns at once.

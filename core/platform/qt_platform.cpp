@@ -18,11 +18,15 @@
 #include <fstream>
 
 #include "core/data_file.h"
+#include "core/printing/pdf_file_name.h"
 #include "core/printing/qt_printer_canvas.h"
 #include "core/qt_text.h"
 
 namespace velmora {
 namespace {
+
+// Every message box says whose it is, whatever the executable is called.
+const QString kProgramName = QStringLiteral("Velmora");
 
 // Message texts carry CR as their line break.
 QString MessageText(std::string_view text) { return ToQString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')); }
@@ -49,12 +53,12 @@ QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::ShowMessage(std::string_view text) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velmora"), MessageText(text), QMessageBox::Ok);
+  QMessageBox box(QMessageBox::NoIcon, kProgramName, MessageText(text), QMessageBox::Ok);
   box.exec();
 }
 
-bool QtPlatform::AskYesNo(std::string_view caption, std::string_view question) {
-  QMessageBox box(QMessageBox::Question, ToQString(caption), MessageText(question), QMessageBox::Yes | QMessageBox::No);
+bool QtPlatform::AskYesNo(std::string_view question) {
+  QMessageBox box(QMessageBox::Question, kProgramName, MessageText(question), QMessageBox::Yes | QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }
 
@@ -119,8 +123,12 @@ void QtPlatform::PlaySound(std::string_view file, bool wait) {
   loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-std::unique_ptr<PrintCanvas> QtPlatform::ChoosePrinter() {
+std::unique_ptr<PrintCanvas> QtPlatform::ChoosePrinter(std::string_view heading) {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  // The dialog would otherwise propose a file in the current folder, the data folder. Naming
+  // the file turns the printer into a PDF writer: the default printer stays the first choice.
+  printer->setOutputFileName(ProposedPdfPath(heading));
+  printer->setOutputFormat(QPrinter::NativeFormat);
   QPrintDialog dialog(printer.get(), QApplication::activeWindow());
   // The reports always print whole; a page range would not be honoured.
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintCollateCopies |

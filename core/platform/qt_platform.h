@@ -19,7 +19,7 @@ class QtPlatform : public Platform {
   ~QtPlatform() override;
 
   void ShowMessage(std::string_view text) override;
-  bool AskYesNo(std::string_view caption, std::string_view question) override;
+  bool AskYesNo(std::string_view question) override;
   bool AcquireInstanceLock(std::string_view name) override;
   int GraphicsVersion() override;
   double ProcessorSpeedMHz() override;
@@ -31,7 +31,7 @@ class QtPlatform : public Platform {
   void SwitchDisplayMode(const DisplayMode&) override {}
   void RestoreDisplayMode() override {}
   void PlaySound(std::string_view file, bool wait) override;
-  std::unique_ptr<PrintCanvas> ChoosePrinter() override;
+  std::unique_ptr<PrintCanvas> ChoosePrinter(std::string_view heading) override;
   void OpenWithDesktop(std::string_view target) override;
   int RunModal(QDialog& dialog) override;
   void Terminate() override;

@@ -34,7 +34,7 @@ class RecordingPlatform : public Platform {
   int modalCount = 0;
 
   void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
-  bool AskYesNo(std::string_view, std::string_view question) override {
+  bool AskYesNo(std::string_view question) override {
     questions.emplace_back(question);
     if (answers.empty()) return false;
     const bool answer = answers.front();
@@ -56,7 +56,9 @@ class RecordingPlatform : public Platform {
   void PlaySound(std::string_view file, bool wait) override {
     sounds.push_back(std::string(file) + (wait ? " (waited)" : ""));
   }
-  std::unique_ptr<PrintCanvas> ChoosePrinter() override { return printerChoice ? printerChoice() : nullptr; }
+  std::unique_ptr<PrintCanvas> ChoosePrinter(std::string_view) override {
+    return printerChoice ? printerChoice() : nullptr;
+  }
   void OpenWithDesktop(std::string_view target) override { opened.emplace_back(target); }
   int RunModal(QDialog& dialog) override {
     ++modalCount;

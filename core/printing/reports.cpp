@@ -170,8 +170,8 @@ void PrintReportColumns(PrintCanvas& canvas, PrintTable& lines, int count, bool 
   EndReport(canvas);
 }
 
-bool PrintWithDialog(const std::function<void(PrintCanvas&)>& print) {
-  const std::unique_ptr<PrintCanvas> printer = CurrentPlatform().ChoosePrinter();
+bool PrintWithDialog(const std::function<void(PrintCanvas&)>& print, std::string_view heading) {
+  const std::unique_ptr<PrintCanvas> printer = CurrentPlatform().ChoosePrinter(heading);
   if (!printer) return false;
   print(*printer);
   return true;
@@ -196,11 +196,13 @@ void AddPrintLine(std::string_view text, bool bold) {
 }
 
 bool PrintReportWithDialog(PrintTable& lines, int count, bool monospace, int fontSize) {
-  return PrintWithDialog([&](PrintCanvas& canvas) { PrintReport(canvas, lines, count, monospace, fontSize); });
+  return PrintWithDialog([&](PrintCanvas& canvas) { PrintReport(canvas, lines, count, monospace, fontSize); },
+                         LineAt(lines, 0));
 }
 
 bool PrintReportColumnsWithDialog(PrintTable& lines, int count, bool monospace) {
-  return PrintWithDialog([&](PrintCanvas& canvas) { PrintReportColumns(canvas, lines, count, monospace); });
+  return PrintWithDialog([&](PrintCanvas& canvas) { PrintReportColumns(canvas, lines, count, monospace); },
+                         LineAt(lines, 0));
 }
 
 }  // namespace velmora

@@ -39,9 +39,10 @@ void PrintReport(PrintCanvas& canvas, PrintTable& lines, int count, bool monospa
 // Landscape list in three columns; 74 lines or fewer print as PrintReport in Courier New 10.
 void PrintReportColumns(PrintCanvas& canvas, PrintTable& lines, int count, bool monospace);
 
-// Shows the print dialog; when a printer is chosen, runs print on it and returns true.
-// A cancelled dialog prints nothing and leaves BoldLines as it was.
-bool PrintWithDialog(const std::function<void(PrintCanvas&)>& print);
+// Shows the print dialog (a PDF file is proposed under the heading's name); when a printer is
+// chosen, runs print on it and returns true. A cancelled dialog prints nothing and leaves
+// BoldLines as it was.
+bool PrintWithDialog(const std::function<void(PrintCanvas&)>& print, std::string_view heading = {});
 bool PrintReportWithDialog(PrintTable& lines, int count, bool monospace, int fontSize);
 bool PrintReportColumnsWithDialog(PrintTable& lines, int count, bool monospace);
 

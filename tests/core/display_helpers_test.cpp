@@ -48,6 +48,16 @@ TEST(Gradient, RowsStepTowardTheEndColourWithoutPassingIt) {
   EXPECT_EQ(image.pixel(7, 0), qRgb(255, 255, 255));
   EXPECT_EQ(image.pixel(7, 99), qRgb(3, 130, 3));
   EXPECT_EQ(image.pixel(19, 50), image.pixel(0, 50));
+
+  // Only the rectangle is painted, its first row the start colour.
+  image.fill(Qt::black);
+  painter.begin(&image);
+  VerticalGradient(painter, QRect(4, 10, 8, 50), 0xFFFFFF, 0x008000);
+  painter.end();
+  EXPECT_EQ(image.pixel(4, 10), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(11, 59), qRgb(6, 131, 6));
+  for (const QPoint outside : {QPoint(3, 10), QPoint(12, 10), QPoint(4, 9), QPoint(4, 60)})
+    EXPECT_EQ(image.pixel(outside), qRgb(0, 0, 0)) << outside.x() << "," << outside.y();
 }
 
 TEST_F(DisplayHelpers, SoundsPlayOnlyWhenOnAndOnlyTheKeyWaits) {

@@ -54,6 +54,12 @@ TEST_F(MainMenu, LabelsCaptionsAndHintsFromTheTexts) {
   EXPECT_EQ(menu->DoorLabel(8)->text(), Text(8) + "\n" + Text(9) + "\n" + Text(10) + "\n" + Text(11));
   EXPECT_EQ(menu->DoorLabel(9)->text(), Text(8) + "\n" + Text(9) + "\n" + Text(10) + "\n" + Text(12));
   EXPECT_EQ(menu->LabelDejar->text(), Text(587) + "\n" + Text(588));
+  EXPECT_EQ(menu->ImageDejar->toolTip(), Text(580));
+  EXPECT_EQ(menu->LabelDejar->toolTip(), Text(580));
+  // The sign's picture is drawn transparent: its corner's colour does not show.
+  const QImage sign = menu->ImageDejar->pixmap().toImage();
+  EXPECT_EQ(sign.size(), QSize(97, 57));
+  EXPECT_EQ(qAlpha(sign.pixel(0, 56)), 0);
   EXPECT_EQ(menu->DoorLabel(7)->pos(), QPoint(223, 539));
   EXPECT_EQ(menu->DoorLabel(2)->pos(), QPoint(232, 132));
   EXPECT_EQ(menu->DoorLabel(9)->toolTip(), Text(305) + "\n" + Text(509) + " " + Text(510));
@@ -123,6 +129,8 @@ TEST_F(MainMenu, DoorSevenAnimatesInTheLowerRowAndZoomsFromColumnTwo) {
   EXPECT_EQ(menu->AnimStep, 105);
   EXPECT_TRUE(screen.isVisible());
   EXPECT_FALSE(menu->DoorLabel(7)->toolTip().isEmpty());  // the hint is back
+  // The clicked label keeps the colour of a door already opened.
+  EXPECT_EQ(menu->DoorLabel(7)->palette().color(QPalette::Window), ToQColor(ColourPeach));
 }
 
 TEST_F(MainMenu, ADoorWithoutItsScreenOnlyAnimates) {

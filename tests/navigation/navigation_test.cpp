@@ -100,18 +100,34 @@ TEST_F(Navigating, TheExitQuestionEndsOnlyOnYes) {
   AllocateSharedTables();
 }
 
-TEST_F(Navigating, ModuleScreensAskInTheYesNoDialog) {
-  TForm4 dialog;
-  Form4 = &dialog;
+TEST_F(Navigating, AModuleScreenIsTheFixedFrameAndAsksInTheYesNoDialogOnceItExists) {
   ModuleScreen screen;
   screen.show();
-  screen.close();  // the dialog answers Cancel
-  EXPECT_EQ(platform.modalCount, 1);
-  EXPECT_TRUE(screen.isVisible());
-  EXPECT_EQ(platform.terminateCount, 0);
   EXPECT_EQ(screen.size(), QSize(1024, 768));
   EXPECT_EQ(screen.TilArr->geometry(), QRect(0, 0, 1024, 33));
-  Form4 = nullptr;
+  EXPECT_FALSE(screen.windowState() & Qt::WindowFullScreen);
+  screen.close();  // before the dialog is created, a message box asks
+  EXPECT_EQ(platform.questions.size(), 1u);
+  {
+    const TForm4 dialog;
+    screen.close();  // the dialog answers Cancel
+    EXPECT_EQ(platform.modalCount, 1);
+  }
+  EXPECT_EQ(Form4, nullptr);
+  EXPECT_TRUE(screen.isVisible());
+  EXPECT_EQ(platform.terminateCount, 0);
+}
+
+TEST(ScreenPlacement, FullScreenOnlyWhereTheFramedScreenDoesNotFit) {
+  const QMargins frame(4, 30, 4, 4);
+  EXPECT_TRUE(OpensFullScreen(QRect(0, 0, 1366, 768), frame));   // the frame pushes the bottom off
+  EXPECT_TRUE(OpensFullScreen(QRect(0, 0, 1280, 770), frame));   // a panel takes the rest
+  EXPECT_TRUE(OpensFullScreen(QRect(0, 0, 1024, 900), frame));   // too narrow for the side borders
+  EXPECT_FALSE(OpensFullScreen(QRect(0, 0, 1280, 1024), frame));
+  EXPECT_FALSE(OpensFullScreen(QRect(0, 0, 1920, 1040), frame));  // a full HD desktop under its panel
+  EXPECT_FALSE(OpensFullScreen(QRect(0, 0, 1032, 802), frame));   // exactly enough
+  EXPECT_TRUE(OpensFullScreen(QRect(0, 0, 1031, 802), frame));
+  EXPECT_TRUE(OpensFullScreen(QRect(0, 0, 1032, 801), frame));
 }
 
 TEST_F(Navigating, DoorsOpenOnlyScreensThatExist) {

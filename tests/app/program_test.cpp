@@ -1,0 +1,79 @@
+// The running program over the built sample folder: the screens as the program body creates
+// them, and how they ask before leaving.
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include "app/program_screens.h"
+#include "core/navigation.h"
+#include "core/program_body.h"
+#include "core/qt_text.h"
+#include "core/screen_registry.h"
+#include "core/splash.h"
+#include "core/text_table.h"
+#include "core/yes_no_dialog.h"
+#include "tests/support/built_folder.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kDoorMiddleGrade = 5;
+
+class ProgramTest : public testing::BuiltFolderTest {
+ protected:
+  ProgramTest() {
+    RegisterProgramScreens();
+    body = StartProgramBody();
+  }
+  ~ProgramTest() override {
+    // The screens live until the process ends; here they are only put away.
+    for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+    ClearDoorOpeners();
+    ClearScreenRegistry();
+  }
+  ProgramBody body;
+};
+
+TEST_F(ProgramTest, ModuleScreensAskInTheProgramsYesNoDialogAndTheCorridorInAMessageBox) {
+  ASSERT_FALSE(body.exitCode);
+  ASSERT_NE(Form4, nullptr);
+  EXPECT_EQ(Form4->windowTitle(), ToQString(CentreName));
+  QWidget* middleGrade = PrepareDoor(kDoorMiddleGrade);
+  ASSERT_NE(middleGrade, nullptr);
+  middleGrade->show();
+
+  struct Asked {
+    QDialog* dialog;
+    QString question, yes, no;
+  };
+  std::vector<Asked> asked;
+  platform.modalAnswer = [&](QDialog& dialog) {
+    auto& form = static_cast<TForm4&>(dialog);
+    asked.push_back({&dialog, form.LabelNombre->text(), form.ShadowSi->text(), form.ShadowNo->text()});
+    return TForm4::kResultCancel;
+  };
+  middleGrade->close();
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].dialog, Form4);
+  EXPECT_EQ(asked[0].question, ToQString(TextLine(49)));
+  EXPECT_EQ(asked[0].yes, QString::fromUtf8("S\xC3\xAD"));
+  EXPECT_EQ(asked[0].no, QStringLiteral("No"));
+  EXPECT_TRUE(middleGrade->isVisible());
+  EXPECT_TRUE(platform.questions.empty());
+
+  // The corridor asks the same question in a message box; No keeps everything.
+  ASSERT_NE(body.mainForm, nullptr);
+  body.mainForm->close();
+  EXPECT_EQ(platform.questions, std::vector<std::string>{std::string(TextLine(49))});
+  EXPECT_TRUE(body.mainForm->isVisible());
+  EXPECT_EQ(platform.terminateCount, 0);
+
+  platform.modalAnswer = [](QDialog&) { return TForm4::kResultYes; };
+  middleGrade->close();
+  EXPECT_EQ(platform.terminateCount, 1);
+  EXPECT_FALSE(SharedTablesAllocated());
+}
+
+}  // namespace
+}  // namespace velmora
