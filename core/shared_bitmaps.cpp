@@ -18,6 +18,8 @@ SharedBitmaps& Bitmaps() {
 }
 
 QImage LoadDataPicture(std::string_view name) {
+  // Opening a FIFO or a device would block or never end, as for any other data file.
+  if (!DataFileExists(name)) return {};
   QImageReader reader(QString::fromStdString(NativePath(name)));
   reader.setDecideFormatFromContent(true);
   return reader.read();
