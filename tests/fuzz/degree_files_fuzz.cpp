@@ -1,0 +1,82 @@
+// The whole load of the degree and vocational files from one input that carries any of them,
+// then the place model, the high cut-off marks and the vocational statistics driven by the
+// script that follows the files.
+#include <array>
+
+#include "core/binary_tables.h"
+#include "tests/fuzz/fuzz_folder.h"
+#include "university/admission_info.h"
+#include "university/degree_files.h"
+#include "university/vocational_charts.h"
+#include "vocational/place_model.h"
+#include "vocational/vocational_files.h"
+
+using namespace velmora;
+
+namespace {
+
+constexpr std::size_t kOffers = 4 * kOfferRecordSize;
+constexpr std::array<fuzz::FileSpec, 36> kFiles = {{
+    {"cas\\materiasp"}, {"cas\\carreran"}, {"cas\\carrenue"}, {"cas\\carreranb"}, {"cas\\otros"},
+    {"cas\\itinerar"},  {"cas\\fp"},       {"cas\\reqfp"},    {"cas\\asignafp"},  {"cas\\asignaot"},
+    {"cas\\activida"},  {"cas\\familias"}, {"cas\\profesio"}, {"cas\\fpba"},      {"cas\\informa"},
+    {"cas\\fp2"},       {"cas\\asignagm"}, {"comunida"},      {"lugar"},          {"comuint"},
+    {"lu1"},            {"lu2"},           {"lu3"},           {"lu4"},            {"datgrub", 3 * kGroupRecordSize},
+    {"datcarn", 2 * kDegreeStringsSize},   {"datcarnue", 2 * kDegreeStringsSize},
+    {"datgrados", kMaxDegrees * 14 * 4},   {"datfps", 20000}, {"datluggs", kOffers},
+    {"dobles"},         {"datluggm", kOffers}, {"datlugbas", kOffers}, {"comarcas"}, {"comarcasm"},
+    {"fami_estad.txt"},
+}};
+
+void DrivePlaceModel(fuzz::Script& script) {
+  ResetPlaceModel();
+  const Grade grades[] = {Grade::GM, Grade::GS, Grade::Basic};
+  for (int step = 0; step < 32 && script.More(); ++step) {
+    const Grade grade = grades[script.Next(3)];
+    switch (script.Next(10)) {
+      case 0: ChooseCommunity(script.Next(24)); break;
+      case 1:
+        if (const auto place = ResolvePlace(script.Next(120)))
+          CentresOfPlace(grade, *place, {script.Next(2) == 1, script.Next(2) == 1, script.Next(2) == 1});
+        break;
+      case 2: ChooseTown(script.Next(210)); break;
+      case 3: ToggleAllFpView(grade, script.Next(120)); break;
+      case 4: {
+        const int title = script.Next(256) * 5;
+        AppendPrintRows(TitleListGrid(CentresOfferingTitle(grade, title, PlacesOfCommunity(script.Next(21)))));
+        CommunitiesOfferingTitle(grade, title);
+        break;
+      }
+      case 5: ClickComarca(script.Next(64)); break;
+      case 6: ClickBarcelonaEntry(script.Next(64) - 2); break;
+      case 7: ClickZone(script.Next(32)); break;
+      case 8: LeaveTownMode(); break;
+      default: {
+        const MapKind kinds[] = {MapKind::Communities, MapKind::Comarcas, MapKind::Zones};
+        HoverMap(kinds[script.Next(3)], script.Next(300) - 5, script.Next(240) - 5);
+        break;
+      }
+    }
+  }
+  ResetPlaceModel();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzz::FreshState();
+  LanguageFolder = "cas\\";
+  fuzz::Script script(fuzz::UnpackFiles(fuzz::Input(data, size), kFiles));
+  LoadDegreeFiles();
+  if (StartAborted) return 0;
+  LoadVocationalFiles();
+  if (StartAborted) return 0;
+  HighCutOffRows(script.Next(101));
+  const VocationalStats stats = LoadVocationalStats();
+  TitleRows(stats);
+  ShareRows(stats);
+  JobRows(stats);
+  ComparisonRows(stats);
+  DrivePlaceModel(script);
+  return 0;
+}

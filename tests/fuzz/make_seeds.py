@@ -1,0 +1,91 @@
+#!/usr/bin/env python3
+"""Writes the seed corpus of the fuzz targets from a built data folder: small cuts of the real
+files in the layouts the targets read. Run again when a target's input layout changes:
+    python3 tests/fuzz/make_seeds.py build/app/velmora15_16 tests/fuzz/corpus
+"""
+import hashlib
+import pathlib
+import random
+import struct
+import sys
+
+folder = pathlib.Path(sys.argv[1])
+out = pathlib.Path(sys.argv[2])
+rng = random.Random(17)
+
+
+def read(name):
+    return (folder / name.replace("\\", "/")).read_bytes()
+
+
+def lines(name, count):
+    return b"".join(read(name).splitlines(keepends=True)[:count])
+
+
+def seed(target, data):
+    path = out / target
+    path.mkdir(parents=True, exist_ok=True)
+    (path / ("seed-" + hashlib.sha1(data).hexdigest()[:12])).write_bytes(data)
+
+
+# line_loaders: [loader][width] file
+for loader, name, count in [(0, "cas\\fp", 40), (1, "cas\\informa", 30), (2, "cas\\artesplas", 40),
+                            (3, "cas\\fp2", 40), (4, "cas\\itinerar", 30), (5, "cas\\fp", 60),
+                            (6, "cas\\informa_l", 40), (7, "cas\\carreran", 40), (8, "cas\\asignafp", 78),
+                            (9, "cas\\asignaot", 102), (10, "cas\\textos", 760), (11, "cas\\textos", 120)]:
+    seed("line_loaders", bytes([loader, 60]) + lines(name, count))
+
+# binary_readers: [reader] file
+for reader, data in [(0, read("datluggm")[:200]), (1, read("datgrub")[:6200]), (2, read("datgrados")),
+                     (3, b"\x00" + read("puntos3")[1:4000]), (3, b"\x01" + read("puntos3")[1:300]),
+                     (4, read("comarcas")), (5, read("comarcasm")), (6, lines("lugar", 40)),
+                     (7, b"\x64" + lines("dobles", 40)), (8, read("comuint")),
+                     (9, read("datcarn")[:3000] + read("datcarnue")[:3000]), (10, read("clave16")),
+                     (11, read("datfps")[:500])]:
+    seed("binary_readers", bytes([reader]) + data)
+
+
+def pack(files, script):
+    data = b""
+    for index, (name, content) in enumerate(files):
+        if content is None:
+            continue
+        content = content[:65535]
+        data += bytes([index]) + struct.pack("<H", len(content)) + content
+    return data + b"\xff" + script
+
+
+def script(length):
+    return bytes(rng.randrange(256) for _ in range(length))
+
+
+# degree_files: the files in the target's order, line files cut, binary files cut (the target pads).
+degree_files = [
+    ("cas\\materiasp", 30), ("cas\\carreran", 60), ("cas\\carrenue", 60), ("cas\\carreranb", 30), ("cas\\otros", 30),
+    ("cas\\itinerar", 30), ("cas\\fp", 80), ("cas\\reqfp", 30), ("cas\\asignafp", 78), ("cas\\asignaot", 102),
+    ("cas\\activida", 30), ("cas\\familias", 30), ("cas\\profesio", 40), ("cas\\fpba", 40), ("cas\\informa", 30),
+    ("cas\\fp2", 60), ("cas\\asignagm", 78), ("comunida", 200), ("lugar", 60), ("comuint", 20),
+    ("lu1", 120), ("lu2", 120), ("lu3", 120), ("lu4", 120), ("datgrub", -3060), ("datcarn", -4000),
+    ("datcarnue", -4000), ("datgrados", -19600), ("datfps", -2000), ("datluggs", -12000), ("dobles", 40),
+    ("datluggm", -12000), ("datlugbas", -12000), ("comarcas", 60), ("comarcasm", 100), ("fami_estad.txt", 40),
+]
+
+
+def cut(name, amount):
+    return read(name)[:-amount] if amount < 0 else lines(name, amount)
+
+
+full = [(name, cut(name, amount)) for name, amount in degree_files]
+for length in (16, 48, 64):
+    seed("degree_files", pack(full, script(length)))
+# One without the vocational files, one without a language file.
+seed("degree_files", pack([(n, None if n in ("comarcas", "datluggm") else c) for n, c in full], script(8)))
+seed("degree_files", pack([(n, None if n == "cas\\profesio" else c) for n, c in full], b""))
+
+pages = [("cas\\grados.txt", 400), ("grados.txt", None), ("cas\\master.txt", 60), ("cas\\asignaot", 153),
+         ("cas\\artesplas", 120), ("cas\\musica", 80), ("cas\\danza", 80), ("cas\\dramatico", 80), ("cas\\carreran", 60)]
+files = [(name, None if amount is None else lines(name, amount)) for name, amount in pages]
+for length in (2, 4):
+    seed("study_pages", pack(files, script(length)))
+seed("study_pages", pack([("cas\\grados.txt", None), ("grados.txt", lines("cas\\grados.txt", 300))] + files[2:],
+                         script(4)))
