@@ -61,13 +61,13 @@ def script(length):
 
 # degree_files: the files in the target's order, line files cut, binary files cut (the target pads).
 degree_files = [
-    ("cas\\materiasp", 30), ("cas\\carreran", 60), ("cas\\carrenue", 60), ("cas\\carreranb", 30), ("cas\\otros", 30),
-    ("cas\\itinerar", 30), ("cas\\fp", 80), ("cas\\reqfp", 30), ("cas\\asignafp", 78), ("cas\\asignaot", 102),
-    ("cas\\activida", 30), ("cas\\familias", 30), ("cas\\profesio", 40), ("cas\\fpba", 40), ("cas\\informa", 30),
-    ("cas\\fp2", 60), ("cas\\asignagm", 78), ("comunida", 200), ("lugar", 60), ("comuint", 20),
-    ("lu1", 120), ("lu2", 120), ("lu3", 120), ("lu4", 120), ("datgrub", -3060), ("datcarn", -4000),
-    ("datcarnue", -4000), ("datgrados", -19600), ("datfps", -2000), ("datluggs", -12000), ("dobles", 40),
-    ("datluggm", -12000), ("datlugbas", -12000), ("comarcas", 60), ("comarcasm", 100), ("fami_estad.txt", 40),
+    ("cas\\materiasp", 10), ("cas\\carreran", 30), ("cas\\carrenue", 30), ("cas\\carreranb", 10), ("cas\\otros", 10),
+    ("cas\\itinerar", 10), ("cas\\fp", 40), ("cas\\reqfp", 10), ("cas\\asignafp", 52), ("cas\\asignaot", 51),
+    ("cas\\activida", 10), ("cas\\familias", 27), ("cas\\profesio", 10), ("cas\\fpba", 20), ("cas\\informa", 10),
+    ("cas\\fp2", 40), ("cas\\asignagm", 52), ("comunida", 200), ("lugar", 30), ("comuint", 20),
+    ("lu1", 30), ("lu2", 30), ("lu3", 30), ("lu4", 30), ("datgrub", -1200), ("datcarn", -800),
+    ("datcarnue", -800), ("datgrados", -2000), ("datfps", -400), ("datluggs", -1500), ("dobles", 20),
+    ("datluggm", -1500), ("datlugbas", -1500), ("comarcas", 60), ("comarcasm", 100), ("fami_estad.txt", 30),
 ]
 
 
@@ -76,16 +76,16 @@ def cut(name, amount):
 
 
 full = [(name, cut(name, amount)) for name, amount in degree_files]
-for length in (16, 48, 64):
+for length in (16, 64):
     seed("degree_files", pack(full, script(length)))
 # One without the vocational files, one without a language file.
 seed("degree_files", pack([(n, None if n in ("comarcas", "datluggm") else c) for n, c in full], script(8)))
 seed("degree_files", pack([(n, None if n == "cas\\profesio" else c) for n, c in full], b""))
 
-pages = [("cas\\grados.txt", 400), ("grados.txt", None), ("cas\\master.txt", 60), ("cas\\asignaot", 153),
-         ("cas\\artesplas", 120), ("cas\\musica", 80), ("cas\\danza", 80), ("cas\\dramatico", 80), ("cas\\carreran", 60)]
+pages = [("cas\\grados.txt", 150), ("grados.txt", None), ("cas\\master.txt", 60), ("cas\\asignaot", 102),
+         ("cas\\artesplas", 70), ("cas\\musica", 40), ("cas\\danza", 40), ("cas\\dramatico", 40), ("cas\\carreran", 60)]
 files = [(name, None if amount is None else lines(name, amount)) for name, amount in pages]
 for length in (2, 4):
     seed("study_pages", pack(files, script(length)))
-seed("study_pages", pack([("cas\\grados.txt", None), ("grados.txt", lines("cas\\grados.txt", 300))] + files[2:],
+seed("study_pages", pack([("cas\\grados.txt", None), ("grados.txt", lines("cas\\grados.txt", 120))] + files[2:],
                          script(4)))
