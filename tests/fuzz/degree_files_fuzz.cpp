@@ -43,8 +43,11 @@ void DrivePlaceModel(fuzz::Script& script) {
       case 3: ToggleAllFpView(grade, script.Next(120)); break;
       case 4: {
         const int title = script.Next(256) * 5;
-        AppendPrintRows(TitleListGrid(CentresOfferingTitle(grade, title, PlacesOfCommunity(script.Next(21)))));
-        CommunitiesOfferingTitle(grade, title);
+        const std::vector<GridRow> rows = TitleListGrid(CentresOfferingTitle(grade, title, PlacesOfCommunity(script.Next(21))));
+        for (const GridRow& row : rows) GridCellKind(row.text);
+        AppendPrintRows(rows);
+        StarBlinker stars(CommunitiesOfferingTitle(grade, title));
+        for (int tick = 0; tick < 3; ++tick) stars.Tick();
         break;
       }
       case 5: ClickComarca(script.Next(64)); break;

@@ -75,9 +75,19 @@ def cut(name, amount):
     return read(name)[:-amount] if amount < 0 else lines(name, amount)
 
 
+def every_operation():
+    # The high cut-off threshold, then each place-model operation once: grade, operation, arguments.
+    ops = bytes([rng.randrange(101)])
+    for op in range(10):
+        ops += bytes([op % 3, op]) + script(4)
+    return ops
+
+
 full = [(name, cut(name, amount)) for name, amount in degree_files]
 for length in (16, 64):
     seed("degree_files", pack(full, script(length)))
+for _ in range(3):
+    seed("degree_files", pack(full, every_operation()))
 # One without the vocational files, one without a language file.
 seed("degree_files", pack([(n, None if n in ("comarcas", "datluggm") else c) for n, c in full], script(8)))
 seed("degree_files", pack([(n, None if n == "cas\\profesio" else c) for n, c in full], b""))

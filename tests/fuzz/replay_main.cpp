@@ -23,7 +23,8 @@ void Replay(const std::filesystem::path& file) {
 int main(int argc, char** argv) {
   int replayed = 0;
   for (int i = 1; i < argc; ++i) {
-    const std::filesystem::path path = argv[i];
+    // Absolute, since a target may change the current directory.
+    const std::filesystem::path path = std::filesystem::absolute(argv[i]);
     if (!std::filesystem::is_directory(path)) {
       Replay(path);
       ++replayed;
