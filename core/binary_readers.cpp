@@ -6,6 +6,7 @@
 
 #include "core/common.h"
 #include "core/data_file.h"
+#include "core/line_loaders.h"
 #include "core/text_helpers.h"
 
 namespace velmora {
@@ -96,7 +97,7 @@ void LoadRegionNames(std::string_view name, ComarcaTable& table, int& count, int
   int lineNumber = 0;
   int entry = kComarcas;
   bool bad = false;
-  const bool opened = ForEachFileLine(name, [&](std::string_view line) {
+  const bool opened = ForEachRequiredLine(name, [&](std::string_view line) {
     ++lineNumber;
     if (lineNumber <= kComarcas) {
       const auto code = ParseInt(Field(line, 3, 2));
@@ -116,7 +117,7 @@ void LoadRegionNames(std::string_view name, ComarcaTable& table, int& count, int
     AssignField(table.key[at], line, 1, 2);
     return true;
   });
-  if (!opened) return ReportMissingFile(name);
+  if (!opened) return;
   // A file of fewer than 41 lines lacks the code of the first missing line.
   if (!bad && lineNumber < kComarcas) {
     bad = true;
@@ -131,7 +132,7 @@ void LoadRegionNamesM(std::string_view name, MunicipalityTable& table, int& coun
   const int capacity = static_cast<int>(table.name.size()) - 1;
   int accepted = 0;
   bool bad = false;
-  const bool opened = ForEachFileLine(name, [&](std::string_view line) {
+  const bool opened = ForEachRequiredLine(name, [&](std::string_view line) {
     const auto zone = ParseInt(Field(line, 3, 2));
     if (!zone) {
       bad = true;
@@ -144,7 +145,7 @@ void LoadRegionNamesM(std::string_view name, MunicipalityTable& table, int& coun
     AssignField(table.key[at], line, 1, 2);
     return true;
   });
-  if (!opened) return ReportMissingFile(name);
+  if (!opened) return;
   if (bad) return ShowMessage("mal " + std::to_string(accepted));
   const int zones = static_cast<int>(table.ZoneTable.size()) - 1;
   for (int zone = 1; zone <= zones; ++zone) {
@@ -159,7 +160,7 @@ void LoadRegionNamesM(std::string_view name, MunicipalityTable& table, int& coun
 void LoadPlaces(std::string_view name, LineTable& names, LineTable& texts, std::array<int, 1101>& codes,
                 int& count) {
   int i = 0;
-  const bool opened = ForEachFileLine(name, [&](std::string_view line) {
+  const bool opened = ForEachRequiredLine(name, [&](std::string_view line) {
     if (i >= kLineTableLines) return false;
     const auto at = static_cast<std::size_t>(++i);
     codes[at] = ParseInt(Field(line, 1, 2)).value_or(0);
@@ -167,7 +168,7 @@ void LoadPlaces(std::string_view name, LineTable& names, LineTable& texts, std::
     texts[at] = TrimBlanks(Field(line, 38, 100));
     return true;
   });
-  if (!opened) return ReportMissingFile(name);
+  if (!opened) return;
   names[0] = name;
   count = i;
 }
@@ -185,7 +186,7 @@ void LoadDoubles(std::string_view name, DoubleDegreeTable& table, int& count,
   constexpr std::size_t kDetails = 50;
   std::size_t group = 0;
   std::size_t details = 0;
-  const bool opened = ForEachFileLine(name, [&](std::string_view line) {
+  const bool opened = ForEachRequiredLine(name, [&](std::string_view line) {
     if (const auto value = ParseInt(Field(line, 1, 2))) {
       if (*value > 0 && *value < 100) {
         if (group >= kGroups) return false;
@@ -213,7 +214,7 @@ void LoadDoubles(std::string_view name, DoubleDegreeTable& table, int& count,
     table.mark[group][0] = static_cast<int>(details);
     return true;
   });
-  if (!opened) return ReportMissingFile(name);
+  if (!opened) return;
   table.groupName[0] = name;
   count = static_cast<int>(group);
   table.count = count;
@@ -221,12 +222,12 @@ void LoadDoubles(std::string_view name, DoubleDegreeTable& table, int& count,
 
 void LoadCommunityTexts(std::string_view name, std::array<FixedString<100>, 21>& texts, int& count) {
   std::size_t i = 0;
-  const bool opened = ForEachFileLine(name, [&](std::string_view line) {
+  const bool opened = ForEachRequiredLine(name, [&](std::string_view line) {
     if (i + 1 >= texts.size()) return false;
     texts[++i] = TrimBlanks(Field(line, 15, 100));
     return true;
   });
-  if (!opened) return ReportMissingFile(name);
+  if (!opened) return;
   count = static_cast<int>(i);
 }
 

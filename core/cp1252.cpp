@@ -34,7 +34,7 @@ Cp1252Result Utf8ToCp1252(std::string_view utf8) {
     ++column;
     const auto lead = static_cast<unsigned char>(utf8[i]);
     const int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
-    if (extra < 0 || i + static_cast<std::size_t>(extra) >= utf8.size()) {
+    if (extra < 0 || i + static_cast<std::size_t>(extra) >= utf8.size()) {  // a lone or cut sequence
       result.badColumn = column;
       return result;
     }
@@ -47,9 +47,16 @@ Cp1252Result Utf8ToCp1252(std::string_view utf8) {
       }
       code = (code << 6) | (next & 0x3F);
     }
+    // An overlong form (C0 8A for a line feed) or a surrogate is no character, whatever it decodes to.
+    constexpr char32_t kShortest[] = {0, 0x80, 0x800, 0x10000};
+    if (code < kShortest[extra] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) {
+      result.badColumn = column;
+      return result;
+    }
     const auto byte = UnicodeToCp1252(code);
     if (!byte) {
       result.badColumn = column;
+      result.unmappable = true;
       return result;
     }
     result.text.push_back(static_cast<char>(*byte));

@@ -13,11 +13,12 @@ char32_t Cp1252ToUnicode(unsigned char byte);
 // The Windows-1252 byte of a code point, nullopt when it has none.
 std::optional<unsigned char> UnicodeToCp1252(char32_t code);
 
-// UTF-8 to Windows-1252; nullopt with the 1-based column of the first character that
-// is invalid UTF-8 or has no Windows-1252 form.
+// UTF-8 to Windows-1252, stopping at the 1-based column of the first character that is
+// malformed UTF-8 (overlong, surrogate, cut, stray byte) or has no Windows-1252 form.
 struct Cp1252Result {
   std::string text;
   std::size_t badColumn = 0;  // 0 when the whole text converted
+  bool unmappable = false;    // the character there is valid UTF-8 without a Windows-1252 form
 };
 Cp1252Result Utf8ToCp1252(std::string_view utf8);
 

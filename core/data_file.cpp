@@ -18,15 +18,23 @@ bool DataFileExists(std::string_view name) {
 }
 
 bool ReadWholeFile(std::string_view name, std::string& buffer) {
+  const std::string path = NativePath(name);
+  // A device or a FIFO may never end (or block the open itself), so only regular files of a
+  // plausible size are opened at all.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error) || std::filesystem::file_size(path, error) > kMaxDataFileSize)
+    return false;
   // Data files are only ever read, so every open asks for read access alone: a data folder
   // on read-only media works as any other.
-  std::FILE* file = std::fopen(NativePath(name).c_str(), "rb");
+  std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return false;
   buffer.clear();
   char chunk[1 << 16];
   std::size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) buffer.append(chunk, got);
-  const bool failed = std::ferror(file) != 0;
+  // A file still growing while it is read stops at the limit too.
+  while (buffer.size() <= kMaxDataFileSize && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+    buffer.append(chunk, got);
+  const bool failed = std::ferror(file) != 0 || buffer.size() > kMaxDataFileSize;
   std::fclose(file);
   return !failed;
 }

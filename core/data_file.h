@@ -2,6 +2,7 @@
 // writes them), Windows-1252 lines ending at LF, CR dropped, Ctrl-Z ending the file.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,7 +13,11 @@ std::string NativePath(std::string_view name);
 
 bool DataFileExists(std::string_view name);
 
-// The whole file into buffer (reused between calls); false when it cannot be opened.
+// No data file comes near this size (the largest, puntos3, is under 1 MB).
+inline constexpr std::uintmax_t kMaxDataFileSize = std::uintmax_t{16} << 20;
+
+// The whole file into buffer (reused between calls); false when it cannot be opened, is no
+// regular file (a device or a FIFO) or is larger than kMaxDataFileSize.
 bool ReadWholeFile(std::string_view name, std::string& buffer);
 
 // Cuts a file's content into its lines in place: everything from the first Ctrl-Z on is

@@ -11,17 +11,18 @@ constexpr int kBlockLineLimit51 = 2500;
 
 enum class MissingFile { kReport, kSilent };
 
-// Visits at most maxLines lines of the file (index from 0). False when it cannot be opened.
+// Visits at most maxLines lines of the file (index from 0). False when it cannot be opened, or
+// (reported) when it holds no line: every line file of the folder has at least one.
 template <typename Visit>
 bool VisitLines(std::string_view name, int maxLines, Visit&& visit, MissingFile missing = MissingFile::kReport) {
   int index = 0;
-  const bool opened = ForEachFileLine(name, [&](std::string_view line) {
+  const auto visitLine = [&](std::string_view line) {
     if (index >= maxLines) return false;
     visit(index++, line);
     return true;
-  });
-  if (!opened && missing == MissingFile::kReport) ReportMissingFile(name);
-  return opened;
+  };
+  if (missing == MissingFile::kSilent) return ForEachFileLine(name, visitLine);
+  return ForEachRequiredLine(name, visitLine);
 }
 
 // The common shape of the table loaders: records first, first + 1, ... := store(line).
@@ -96,7 +97,7 @@ void LoadMarkedLines(std::string_view name, LineTable& table, int& count, Marked
                      int width) {
   int marked = 0;
   int lineNumber = 0;
-  const bool opened = ForEachFileLine(name, [&](std::string_view line) {
+  const bool opened = ForEachRequiredLine(name, [&](std::string_view line) {
     ++lineNumber;
     if (line.empty() || line.front() != '-') return true;
     if (marked >= kLineTableLines) return false;
@@ -105,10 +106,7 @@ void LoadMarkedLines(std::string_view name, LineTable& table, int& count, Marked
     ++marked;
     return true;
   });
-  if (opened)
-    count = marked;
-  else
-    ReportMissingFile(name);
+  if (opened) count = marked;
 }
 
 void LoadTextLines(std::string_view name, LineTable75& table, int& count) {

@@ -1,16 +1,32 @@
 // Loaders of the line-record data files: each fills a fixed table from a file, shaping every
 // line to a width, and never writes past the table. The "reports" loaders show the
 // missing-file message and set StartAborted when the file cannot be opened, leaving the table
-// and the count as they were.
+// and the count as they were, or when it holds no line at all.
 #pragma once
 
 #include <algorithm>
 #include <string_view>
 
+#include "core/common.h"
+#include "core/data_file.h"
 #include "core/tables.h"
 #include "core/text_helpers.h"
 
 namespace velmora {
+
+// ForEachFileLine for a file the program cannot do without: one that cannot be opened or holds
+// no line is reported (missing-file message, StartAborted) and gives false.
+template <typename Visit>
+bool ForEachRequiredLine(std::string_view name, Visit&& visit) {
+  bool any = false;
+  const bool opened = ForEachFileLine(name, [&](std::string_view line) {
+    any = true;
+    return visit(line);
+  });
+  if (opened && any) return true;
+  ReportMissingFile(name);
+  return false;
+}
 
 // Stores the line shaped to width into the record (cut to the record's capacity) without allocating.
 template <std::size_t N>

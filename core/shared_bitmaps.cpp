@@ -19,6 +19,8 @@ SharedBitmaps& Bitmaps() {
 }
 
 QImage LoadDataPicture(std::string_view name) {
+  // Opening a FIFO or a device would block or never end, as for any other data file.
+  if (!DataFileExists(name)) return {};
   QFile file(QString::fromStdString(NativePath(name)));
   if (!file.open(QIODevice::ReadOnly)) return {};
   // Bitmaps and PNG are known by their signature: asking Qt to tell the format from the

@@ -14,6 +14,11 @@
 
 namespace velmora {
 
+#ifndef VELMORA_INSTALLED_DATA_FOLDER
+#define VELMORA_INSTALLED_DATA_FOLDER "../share/velmora"
+#endif
+const std::string_view kInstalledDataFolder = VELMORA_INSTALLED_DATA_FOLDER;
+
 const std::string_view kAlreadyRunningMessage = "\xA1\xA1 El Velmora ya est\xE1 funcionando !!\r Mira en la barra de tareas...";
 
 namespace {
@@ -40,7 +45,8 @@ std::string_view LanguageFolderFor(int index) {
 
 bool EnterDataFolder(const std::filesystem::path& executableFolder) {
   std::error_code error;
-  for (const auto& folder : {std::filesystem::path(kDataFolderName), executableFolder / kDataFolderName}) {
+  for (const auto& folder : {std::filesystem::path(kDataFolderName), executableFolder / kDataFolderName,
+                             executableFolder / kInstalledDataFolder / kDataFolderName}) {
     if (!std::filesystem::is_directory(folder, error)) continue;
     std::filesystem::current_path(folder, error);
     if (error) continue;
@@ -113,6 +119,8 @@ void RunStageA(const std::vector<std::string>& parameters, const std::filesystem
 
   SharedTables& tabs = Tabs();
   LoadTextLines(LanguageFolder + "textos", tabs.TabTextos, tabs.CountTextos);
+  // A cut textos would leave captions and messages blank: it is as damaged as a missing one.
+  if (!StartAborted && tabs.CountTextos < kTextSlotLines) ReportMissingFile(LanguageFolder + "textos");
   if (StartAborted) return;
   FillTextSlots();
 

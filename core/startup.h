@@ -16,7 +16,12 @@ inline constexpr std::string_view kInstanceLockName = "velmora15_16.exe";
 // "cas\\", "catVal\\", "galego\\", "euskera\\" for 0..3; empty for any other index.
 std::string_view LanguageFolderFor(int index);
 
-// Enters "velmora15_16" of the current directory, or else the one beside the executable.
+// Where an installed program keeps its data folder, relative to the executable's folder
+// ("../share/velmora" for a standard install; the build sets it from the install layout).
+extern const std::string_view kInstalledDataFolder;
+
+// Enters "velmora15_16" of the current directory, or else the one beside the executable, or
+// else the installed one.
 bool EnterDataFolder(const std::filesystem::path& executableFolder);
 
 // Records whether the data folder can be written (it may be on read-only media).

@@ -11,6 +11,8 @@ jobs=$(nproc 2>/dev/null || echo 2)
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-svg-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2)
+# The tests validate the desktop entry and the AppStream data.
+[ "$mode" = test ] && packages+=(desktop-file-utils appstream)
 [ "$mode" = run ] && packages+=(xvfb xauth)
 
 install_missing() {
@@ -52,7 +54,8 @@ case "$mode" in
     # allocations at exit are not ours to chase, so leak detection stays off.
     cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DVELMORA_SANITIZE=ON -DVELMORA_BENCH=OFF >/dev/null
     cmake --build "$root/build-sanitize" -j "$jobs" --target velmora_core_tests velmora_startup_tests velmora_printing_tests velmora_university_unit_tests \
-      velmora_vocational_unit_tests
+      velmora_vocational_unit_tests velmora_fuzz_line_loaders velmora_fuzz_binary_readers velmora_fuzz_degree_files \
+      velmora_fuzz_study_pages
     (cd "$root/build-sanitize" && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
       QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" -L core)
     ;;

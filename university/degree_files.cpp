@@ -23,12 +23,12 @@ constexpr int kMaxProfessions = 250;
 void LoadSubjects(std::string_view name) {
   SharedTables& t = Tabs();
   int count = 0;
-  const bool opened = ForEachFileLine(name, [&](std::string_view line) {
+  const bool opened = ForEachRequiredLine(name, [&](std::string_view line) {
     if (count >= static_cast<int>(t.TabMateriasp.size())) return false;
     t.TabMateriasp[static_cast<std::size_t>(count++)] = line;
     return true;
   });
-  if (!opened) return ReportMissingFile(name);
+  if (!opened) return;
   t.CountMateriasp = count;
 }
 
@@ -37,7 +37,7 @@ void LoadProfessions(std::string_view name) {
   SharedTables& t = Tabs();
   int count = 0;
   std::string extended;
-  const bool opened = ForEachFileLine(name, [&](std::string_view line) {
+  const bool opened = ForEachRequiredLine(name, [&](std::string_view line) {
     if (count >= kMaxProfessions) return false;
     const auto p = static_cast<std::size_t>(++count);
     extended.assign(line).append(22, ' ');
@@ -46,7 +46,7 @@ void LoadProfessions(std::string_view name) {
     t.TabProfesio[p] = Field(extended, 11, 40);
     return true;
   });
-  if (!opened) return ReportMissingFile(name);
+  if (!opened) return;
   t.TabProfesio[0] = name;
   t.CountProfesio = count;
 }

@@ -1,6 +1,9 @@
 #include "core/startup.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
 
 #include "core/common.h"
 #include "core/shared_bitmaps.h"
@@ -68,6 +71,37 @@ TEST_F(StartUp, TheDataFolderBesideTheExecutableIsTheFallBack) {
   RunStageA({}, fixture.path());
   EXPECT_FALSE(StartAborted);
   EXPECT_EQ(std::filesystem::current_path(), fixture.path() / "velmora15_16");
+}
+
+TEST_F(StartUp, TheDataFolderIsLookedForHereThenBesideTheExecutableThenWhereItIsInstalled) {
+  // The fixture's own folder is the current directory's; two more copies, told apart by their names.
+  const std::filesystem::path bin = fixture.path() / "prefix/bin";
+  const std::filesystem::path installed = bin / kInstalledDataFolder;
+  for (const auto& [folder, name] : {std::pair{bin, "Junto al programa"}, std::pair{installed, "Instalado"}}) {
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy(fixture.path() / "velmora15_16", folder / "velmora15_16", std::filesystem::copy_options::recursive);
+    SettingsRecord settings;
+    settings.name = name;
+    std::ofstream(folder / "velmora15_16/clave16", std::ios::binary | std::ios::trunc) << settings.Bytes();
+  }
+  const auto runFrom = [&](const std::filesystem::path& folder) {
+    ResetCommonState();
+    std::filesystem::current_path(folder);
+    RunStageA({}, bin);
+    EXPECT_FALSE(StartAborted);
+    return CentreName;
+  };
+  EXPECT_EQ(runFrom(fixture.path()), "IES Las Encinas");
+  EXPECT_EQ(std::filesystem::current_path(), fixture.path() / "velmora15_16");
+  EXPECT_EQ(runFrom("/"), "Junto al programa");
+  std::filesystem::remove_all(bin / "velmora15_16");
+  EXPECT_EQ(runFrom("/"), "Instalado");
+  EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(installed / "velmora15_16"));
+  std::filesystem::remove_all(installed / "velmora15_16");
+  ResetCommonState();
+  std::filesystem::current_path("/");
+  RunStageA({}, bin);
+  EXPECT_EQ(platform.messages, std::vector<std::string>{kNoFolder});
 }
 
 TEST_F(StartUp, NoDataFolderStopsWithItsMessage) {
@@ -181,6 +215,32 @@ TEST_F(StartUp, MissingTextsStopBeforeThePictures) {
   Run();
   EXPECT_EQ(platform.messages, std::vector<std::string>{"Faltan ficheros (cas\\textos). Vuelva a instalar el programa"});
   EXPECT_TRUE(StartAborted);
+}
+
+TEST_F(StartUp, ACutTextosAnEmptyListOrAFifoIsADamagedInstall) {
+  const std::string missingTexts = "Faltan ficheros (cas\\textos). Vuelva a instalar el programa";
+  std::string texts;
+  for (int line = 1; line < kTextSlotLines; ++line) texts += "t\r\n";
+  data.Write("cas/textos", texts);
+  Run();
+  EXPECT_EQ(platform.messages, std::vector<std::string>{missingTexts});
+  EXPECT_TRUE(StartAborted);
+
+  data.WriteLanguage("cas");
+  data.Write("cas/materias_l", "");
+  platform.messages.clear();
+  ResetCommonState();
+  Run();
+  EXPECT_EQ(platform.messages, std::vector<std::string>{"Faltan ficheros (cas\\materias_l). Vuelva a instalar el programa"});
+  EXPECT_TRUE(StartAborted);
+
+  // A FIFO in place of the texts would block the open itself.
+  data.Remove("cas/textos");
+  ASSERT_EQ(mkfifo((fixture.path() / "velmora15_16/cas/textos").c_str(), 0600), 0);
+  platform.messages.clear();
+  ResetCommonState();
+  Run();
+  EXPECT_EQ(platform.messages, std::vector<std::string>{missingTexts});
 }
 
 TEST_F(StartUp, AMissingPictureAbortsSilentlyButAMissingMapSaysSo) {

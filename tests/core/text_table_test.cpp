@@ -71,5 +71,34 @@ TEST(Cp1252, ConversionsBothWays) {
   EXPECT_EQ(Utf8ToCp1252("\xC2\x81").badColumn, 1u);        // an undefined byte is no character
 }
 
+TEST(Cp1252, MalformedUtf8IsRefusedWhereItStands) {
+  struct Case {
+    std::string_view text;
+    std::size_t column;
+  };
+  const Case cases[] = {
+      {"a\xC0\x8A", 2},              // overlong line feed
+      {"\xC1\xBF", 1},               // overlong DEL
+      {"ab\xE0\x80\xA0", 3},         // overlong blank in three bytes
+      {"\xF0\x80\x80\xA9", 1},       // overlong in four bytes
+      {"x\xED\xA0\x80", 2},          // a high surrogate
+      {"\xED\xBF\xBF", 1},           // a low surrogate
+      {"\xF4\x90\x80\x80", 1},       // past U+10FFFF
+      {"ok \xE2\x82", 4},            // cut at the end of the line
+      {"\xE2\x82 x", 1},             // cut before the next character
+      {"a\x80", 2},                  // a stray continuation byte
+      {"\xF8\x88\x80\x80\x80", 1},   // a five-byte form
+  };
+  for (const Case& c : cases) {
+    const Cp1252Result result = Utf8ToCp1252(c.text);
+    EXPECT_EQ(result.badColumn, c.column) << c.text;
+    EXPECT_FALSE(result.unmappable) << c.text;
+  }
+  EXPECT_TRUE(Utf8ToCp1252("\xE4\xB8\xAD").unmappable);
+  // The shortest forms at each length boundary still convert.
+  EXPECT_EQ(Utf8ToCp1252("\x7F\xC2\xA0\xC3\xBF").text, "\x7F\xA0\xFF");
+  EXPECT_EQ(Utf8ToCp1252("\xE2\x80\xA6").text, "\x85");
+}
+
 }  // namespace
 }  // namespace velmora

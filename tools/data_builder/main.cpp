@@ -105,7 +105,7 @@ bool ConvertLineFile(const fs::path& source, const fs::path& relative, const fs:
     const auto converted = velmora::Utf8ToCp1252(line);
     if (converted.badColumn != 0) {
       ok = Fail(label + ":" + std::to_string(lines.size() + 1) + ":" + std::to_string(converted.badColumn) +
-                ": character is not valid UTF-8 or has no Windows-1252 form");
+                (converted.unmappable ? ": character has no Windows-1252 form" : ": malformed UTF-8"));
     }
     lines.push_back(converted.text);
   }

@@ -1,0 +1,126 @@
+// The whole load of the degree and vocational files from one input that carries any of them,
+// then the place model, the high cut-off marks, the vocational statistics, the titles of the
+// three FP grades and the certificates, driven by the script that follows the files.
+#include <array>
+
+#include "core/binary_tables.h"
+#include "core/line_loaders.h"
+#include "tests/fuzz/fuzz_folder.h"
+#include "university/admission_info.h"
+#include "university/degree_files.h"
+#include "vocational/basic_titles.h"
+#include "vocational/certificates.h"
+#include "vocational/fp_titles.h"
+#include "vocational/vocational_charts.h"
+#include "vocational/place_model.h"
+#include "vocational/vocational_files.h"
+
+using namespace velmora;
+
+namespace {
+
+constexpr std::size_t kOffers = 4 * kOfferRecordSize;
+constexpr std::array<fuzz::FileSpec, 40> kFiles = {{
+    {"cas\\materiasp"}, {"cas\\carreran"}, {"cas\\carrenue"}, {"cas\\carreranb"}, {"cas\\otros"},
+    {"cas\\itinerar"},  {"cas\\fp"},       {"cas\\reqfp"},    {"cas\\asignafp"},  {"cas\\asignaot"},
+    {"cas\\activida"},  {"cas\\familias"}, {"cas\\profesio"}, {"cas\\fpba"},      {"cas\\informa"},
+    {"cas\\fp2"},       {"cas\\asignagm"}, {"comunida"},      {"lugar"},          {"comuint"},
+    {"lu1"},            {"lu2"},           {"lu3"},           {"lu4"},            {"datgrub", 3 * kGroupRecordSize},
+    {"datcarn", 2 * kDegreeStringsSize},   {"datcarnue", 2 * kDegreeStringsSize},
+    {"datgrados", kMaxDegrees * 14 * 4},   {"datfps", 20000}, {"datluggs", kOffers},
+    {"dobles"},         {"datluggm", kOffers}, {"datlugbas", kOffers}, {"comarcas"}, {"comarcasm"},
+    {"fami_estad.txt"}, {"cas\\asignaba"},  {"cas\\informa_l"}, {"cas\\certifica"}, {"cas\\certificah"},
+}};
+
+void DrivePlaceModel(fuzz::Script& script) {
+  ResetPlaceModel();
+  const Grade grades[] = {Grade::GM, Grade::GS, Grade::Basic};
+  for (int step = 0; step < 32 && script.More(); ++step) {
+    const Grade grade = grades[script.Next(3)];
+    switch (script.Next(10)) {
+      case 0: ChooseCommunity(script.Next(24)); break;
+      case 1:
+        if (const auto place = ResolvePlace(script.Next(120), grade)) {
+          CentresOfPlace(grade, *place, {script.Next(2) == 1, script.Next(2) == 1});
+          if (script.Next(2) == 1) BackToTowns(grade);
+        }
+        break;
+      case 2: ChooseTown(script.Next(210)); break;
+      case 3: ToggleAllFpView(grade, script.Next(120)); break;
+      case 4: {
+        const int title = script.Next(256) * 5;
+        const std::vector<GridRow> rows = TitleListGrid(CentresOfferingTitle(grade, title, PlacesOfCommunity(script.Next(21))));
+        for (const GridRow& row : rows) GridCellKind(row.text);
+        AppendPrintRows(rows);
+        StarBlinker stars(CommunitiesOfferingTitle(grade, title));
+        for (int tick = 0; tick < 3; ++tick) stars.Tick();
+        break;
+      }
+      case 5: ClickComarca(script.Next(64)); break;
+      case 6: ClickBarcelonaEntry(script.Next(64) - 2); break;
+      case 7: ClickZone(script.Next(32)); break;
+      case 8: LeaveTownMode(); break;
+      default: {
+        const MapKind kinds[] = {MapKind::Communities, MapKind::Comarcas, MapKind::Zones};
+        HoverMap(kinds[script.Next(3)], script.Next(300) - 5, script.Next(240) - 5);
+        break;
+      }
+    }
+  }
+  ResetPlaceModel();
+}
+
+void DriveTitles(fuzz::Script& script) {
+  SharedTables& t = Tabs();
+  LoadBlocks26("cas\\asignaba", t.TabAsignaba, t.CountFpba);
+  LoadLines600("cas\\informa_l", t.TabInformaL, t.CountInformaL, WidthStd);
+  for (const BasicFamily& family : BasicFamilies()) BasicTitlesOfFamily(family.key);
+  BasicHeadings();
+  BasicScreenTitle();
+  const int basic = script.Next(260);
+  BasicPreviewLines(basic);
+  BasicJobLines(basic);
+  BasicStudyLines(basic);
+  BuildBasicTitleReport(basic, BasicTitleName(basic), script.Next(21), {});
+  static LineTable lu2;
+  lu2 = t.TabLu2;
+  PrepareBasicCentreFile2(lu2, t.CountLu2);
+
+  const Grade grade = script.Next(2) == 1 ? Grade::GS : Grade::GM;
+  const std::vector<FamilyGroup> groups = ReadFamilyGroups(grade);
+  for (const FamilyItem& item : FamiliesOfGroup(grade, groups, script.Next(11))) TitlesOfFamily(grade, item.family);
+  const int title = script.Next(210);
+  HigherRequirementLines(title);
+  HigherStudyLines(title);
+  StatisticsFamilyOf(title);
+  BuildTitleReport(grade, title, TitleName(grade, title), {script.Next(21)});
+
+  LoadCertificateFiles();
+  for (int family = 1; family <= kCertificateFamilies; ++family)
+    for (const CertificateItem& heading : AreaHeadings(family)) {
+      const std::vector<CertificateItem> certificates = CertificatesOfArea(heading.entry);
+      for (const CertificateItem& certificate : certificates) DetailsOf(certificate.entry);
+      BuildAreaReport(certificates);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzz::FreshState();
+  LanguageFolder = "cas\\";
+  fuzz::Script script(fuzz::UnpackFiles(fuzz::Input(data, size), kFiles));
+  LoadDegreeFiles();
+  if (StartAborted) return 0;
+  LoadVocationalFiles();
+  if (StartAborted) return 0;
+  HighCutOffRows(script.Next(101));
+  const VocationalStats stats = LoadVocationalStats();
+  TitleRows(stats);
+  ShareRows(stats);
+  JobRows(stats);
+  ComparisonRows(stats);
+  DrivePlaceModel(script);
+  DriveTitles(script);
+  return 0;
+}
