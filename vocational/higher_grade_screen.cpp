@@ -29,6 +29,13 @@ QPushButton* Button(QWidget* parent, const QString& caption, QRect geometry, int
   return button;
 }
 
+// A push button's caption colour (its palette's button text).
+void SetCaptionColour(QPushButton* button, QColor colour) {
+  QPalette colours = button->palette();
+  colours.setColor(QPalette::ButtonText, colour);
+  button->setPalette(colours);
+}
+
 QWidget* Panel(QWidget* parent, QRect geometry) {
   auto* panel = new QWidget(parent);
   panel->setGeometry(geometry);
@@ -197,7 +204,7 @@ void TForm8::ListTitClick(int row) {
     QFont font = LastTitleAction->font();
     font.setItalic(false);
     LastTitleAction->setFont(font);
-    SetTextColour(LastTitleAction, Qt::black);
+    SetCaptionColour(LastTitleAction, Qt::black);
     LastTitleAction = nullptr;
   }
   PanelFpTit->show();
@@ -210,7 +217,7 @@ void TForm8::MarkTitleAction(QPushButton* button) {
     QFont font = action->font();
     font.setItalic(action == button);
     action->setFont(font);
-    SetTextColour(action, action == button ? QColor(0x80, 0x00, 0x80) : QColor(Qt::black));
+    SetCaptionColour(action, action == button ? QColor(0x80, 0x00, 0x80) : QColor(Qt::black));
   }
   LastTitleAction = button;
 }
