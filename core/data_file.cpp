@@ -22,13 +22,15 @@ bool ReadWholeFile(std::string_view name, std::string& buffer) {
   // A device or a FIFO may never end (or block the open itself), so only regular files of a
   // plausible size are opened at all.
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error) || std::filesystem::file_size(path, error) > kMaxDataFileSize)
-    return false;
+  if (!std::filesystem::is_regular_file(path, error)) return false;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size > kMaxDataFileSize) return false;
   // Data files are only ever read, so every open asks for read access alone: a data folder
   // on read-only media works as any other.
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return false;
   buffer.clear();
+  buffer.reserve(static_cast<std::size_t>(size));  // one allocation for the whole file
   char chunk[1 << 16];
   std::size_t got = 0;
   // A file still growing while it is read stops at the limit too.
