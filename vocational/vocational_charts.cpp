@@ -52,7 +52,12 @@ std::string WithThousands(int number) {
   return digits;
 }
 
-int Rounded(double value) { return static_cast<int>(std::nearbyint(value)); }
+// A figure far past any count of students or jobs is a damaged file; it is held at a billion
+// rather than overflowing the integer.
+int Rounded(double value) {
+  if (!std::isfinite(value)) return 0;
+  return static_cast<int>(std::nearbyint(std::clamp(value, -1e9, 1e9)));
+}
 
 }  // namespace
 
