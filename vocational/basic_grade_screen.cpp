@@ -197,7 +197,6 @@ void TFIniPro::ListSelFpMouseUp(int row) {
   if (row < 0 || row >= static_cast<int>(Families.size())) return;
   ListSelFp->setCurrentRow(row);
   FamilyClicked = true;
-  ChosenBasicFamily = row + 1;
   const BasicFamily& family = Families[static_cast<std::size_t>(row)];
   if (family.SearchesByPlace()) return BotLugClick();
   TitleEntries = BasicTitlesOfFamily(family.key);
@@ -238,8 +237,6 @@ void TFIniPro::ListTitFPMouseUp(int row) {
   }
   // The title always comes as a number: the list is not a run of one family's lines.
   SelectTitle(0);
-  TitleCaption = BasicTitleName(Places.SelectedTitle);
-  PanelCarSel->setText(ToQString(TitleCaption));
   CommunityClicked = false;
   for (QWidget* widget : std::initializer_list<QWidget*>{BotLug, ListTitFP, ListFPExpli, Labeltitulo, PanelSelTit0, ListSelFp})
     widget->hide();

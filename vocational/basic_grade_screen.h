@@ -42,7 +42,6 @@ class TFIniPro : public VocationalScreen {
 
   std::vector<BasicFamily> Families;
   std::vector<BasicTitleEntry> TitleEntries;  // the titles ListTitFP shows
-  int ChosenBasicFamily = 0;                  // 1..9, 0 = none
   bool FamilyClicked = false;                 // stops the hover highlighting of the family list
   bool CommunityClicked = false;              // a community was clicked since the title was chosen
   int PreviewRow = -1;                        // ListTitFP's item under the mouse

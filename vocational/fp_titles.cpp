@@ -8,6 +8,7 @@
 #include "core/printing/reports.h"
 #include "core/text_helpers.h"
 #include "core/text_table.h"
+#include "vocational/basic_titles.h"
 
 namespace velmora {
 namespace {
@@ -95,7 +96,10 @@ std::vector<std::string> TitlesOfFamily(Grade grade, int family) {
 
 int TitleNumberOf(Grade grade, int family, int position) { return FamilyHeaderLine(grade, family) + position; }
 
-std::string TitleName(Grade grade, int title) { return std::string(TrimBlanks(Record(TitleTable(grade), title))); }
+std::string TitleName(Grade grade, int title) {
+  if (grade == Grade::Basic) return BasicTitleName(title);  // the name starts after the class
+  return std::string(TrimBlanks(Record(TitleTable(grade), title)));
+}
 
 // ---- Middle grade ------------------------------------------------------------------------------
 
