@@ -7,12 +7,12 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QLibrary>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
 #include <fstream>
@@ -21,6 +21,10 @@
 #include "core/printing/pdf_file_name.h"
 #include "core/printing/qt_printer_canvas.h"
 #include "core/qt_text.h"
+
+#ifndef VELMORA_INSTALLED_MODULE_FOLDER
+#define VELMORA_INSTALLED_MODULE_FOLDER "../lib/velmora"
+#endif
 
 namespace velmora {
 namespace {
@@ -31,23 +35,17 @@ const QString kProgramName = QStringLiteral("Velmora");
 // Message texts carry CR as their line break.
 QString MessageText(std::string_view text) { return ToQString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')); }
 
-// Length of a PCM wave file from its header, so waiting for it is bounded.
-int WaveMilliseconds(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return 0;
-  const QByteArray header = file.read(44);
-  if (header.size() < 44 || !header.startsWith("RIFF")) return 0;
-  const auto le32 = [&](int at) {
-    return static_cast<quint32>(static_cast<quint8>(header[at])) | static_cast<quint32>(static_cast<quint8>(header[at + 1])) << 8 |
-           static_cast<quint32>(static_cast<quint8>(header[at + 2])) << 16 |
-           static_cast<quint32>(static_cast<quint8>(header[at + 3])) << 24;
-  };
-  const quint32 bytesPerSecond = le32(28);
-  if (bytesPerSecond == 0) return 0;
-  return static_cast<int>((static_cast<quint64>(file.size()) - 44) * 1000 / bytesPerSecond);
-}
-
 }  // namespace
+
+std::unique_ptr<SoundPlayer> LoadSoundPlayer(const QStringList& folders) {
+  for (const QString& folder : folders) {
+    QLibrary module(folder + QLatin1Char('/') + QLatin1String(kSoundModuleName));
+    const auto create = reinterpret_cast<CreateSoundPlayerFunction>(module.resolve(kCreateSoundPlayerSymbol));
+    // The module stays loaded for the players it makes: QLibrary's end does not unload it.
+    if (create != nullptr) return std::unique_ptr<SoundPlayer>(create());
+  }
+  return nullptr;  // a desktop without the module plays nothing, as one without speakers
+}
 
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
@@ -102,25 +100,12 @@ int QtPlatform::DisplayDotsPerInch() {
 void QtPlatform::PlaySound(std::string_view file, bool wait) {
   const QString path = QFileInfo(QString::fromStdString(NativePath(file))).absoluteFilePath();
   if (!QFileInfo::exists(path)) return;
-  auto found = sounds_.find(file);
-  if (found == sounds_.end()) {
-    auto effect = std::make_unique<QSoundEffect>();
-    effect->setSource(QUrl::fromLocalFile(path));
-    found = sounds_.emplace(std::string(file), std::move(effect)).first;
+  if (!soundModuleTried_) {
+    soundModuleTried_ = true;
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    soundPlayer_ = LoadSoundPlayer({programFolder, programFolder + QStringLiteral("/" VELMORA_INSTALLED_MODULE_FOLDER)});
   }
-  QSoundEffect& effect = *found->second;
-  if (effect.status() == QSoundEffect::Error) return;
-  effect.play();
-  if (!wait) return;
-  // The help panels are paced by the sound: wait for it, but never beyond its length.
-  const int length = WaveMilliseconds(path);
-  if (length <= 0) return;
-  QEventLoop loop;
-  QTimer::singleShot(length + 50, &loop, &QEventLoop::quit);
-  QObject::connect(&effect, &QSoundEffect::playingChanged, &loop, [&] {
-    if (!effect.isPlaying()) loop.quit();
-  });
-  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  if (soundPlayer_) soundPlayer_->Play(path, wait);
 }
 
 std::unique_ptr<PrintCanvas> QtPlatform::ChoosePrinter(std::string_view heading) {

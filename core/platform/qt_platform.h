@@ -3,15 +3,17 @@
 
 #include <QLockFile>
 #include <QString>
-#include <map>
+#include <QStringList>
 #include <memory>
 #include <string>
 
 #include "core/platform/platform.h"
-
-class QSoundEffect;
+#include "core/platform/sound_player.h"
 
 namespace velmora {
+
+// The sound module from the first of these folders that has it; none when no folder has.
+std::unique_ptr<SoundPlayer> LoadSoundPlayer(const QStringList& folders);
 
 class QtPlatform : public Platform {
  public:
@@ -38,7 +40,8 @@ class QtPlatform : public Platform {
 
  private:
   std::unique_ptr<QLockFile> instanceLock_;
-  std::map<std::string, std::unique_ptr<QSoundEffect>, std::less<>> sounds_;
+  bool soundModuleTried_ = false;
+  std::unique_ptr<SoundPlayer> soundPlayer_;
 };
 
 }  // namespace velmora

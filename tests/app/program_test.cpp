@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <string>
 
 #include "app/program_screens.h"
 #include "core/navigation.h"
+#include "core/platform/qt_platform.h"
 #include "core/program_body.h"
 #include "core/qt_text.h"
 #include "core/screen_registry.h"
@@ -74,6 +77,24 @@ TEST_F(ProgramTest, ModuleScreensAskInTheProgramsYesNoDialogAndTheCorridorInAMes
   EXPECT_EQ(platform.terminateCount, 1);
   EXPECT_FALSE(SharedTablesAllocated());
 }
+
+#ifdef __linux__
+bool MultimediaLoaded() {
+  std::ifstream maps("/proc/self/maps");
+  std::string line;
+  while (std::getline(maps, line))
+    if (line.find("libQt6Multimedia") != std::string::npos) return true;
+  return false;
+}
+
+TEST_F(ProgramTest, TheMultimediaLibrariesWaitForTheFirstSound) {
+  ASSERT_FALSE(body.exitCode);
+  EXPECT_FALSE(MultimediaLoaded());
+  EXPECT_EQ(LoadSoundPlayer({QStringLiteral("/nonexistent")}), nullptr);
+  EXPECT_NE(LoadSoundPlayer({QStringLiteral("/nonexistent"), QStringLiteral(VELMORA_SOUND_MODULE_FOLDER)}), nullptr);
+  EXPECT_TRUE(MultimediaLoaded());
+}
+#endif
 
 }  // namespace
 }  // namespace velmora
