@@ -1,13 +1,11 @@
 #include "core/splash.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QScreen>
-#include <QThread>
 #include <QWindow>
 
 #include "core/common.h"
@@ -17,8 +15,6 @@
 namespace velmora {
 namespace {
 TBienvenida* openSplash = nullptr;
-// A desktop maps a small window in a few milliseconds; a slow one gets the splash late, not never.
-constexpr int kMappingWaitMs = 500;
 }  // namespace
 
 TBienvenida::TBienvenida()
@@ -68,18 +64,23 @@ void CloseSplash() {
 
 void TBienvenida::ShowPainted() {
   show();
-  QElapsedTimer waited;
-  waited.start();
-  while (windowHandle() != nullptr && !windowHandle()->isExposed() && waited.elapsed() < kMappingWaitMs) {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    QThread::msleep(1);
-  }
-  repaint();
+  PaintOnceShown();
 }
 
 void TBienvenida::SetProgress(int position) {
   ProgressBar1->setValue(position);
-  ProgressBar1->repaint();
+  if (painted_)
+    ProgressBar1->repaint();
+  else
+    PaintOnceShown();
+}
+
+void TBienvenida::PaintOnceShown() {
+  // The desktop maps a new window in its own time, often longer than a screen takes to be
+  // created: the screens are not kept waiting for it. The expose event paints the splash;
+  // timers wait for the message loop, when every screen exists.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers);
+  painted_ = windowHandle() != nullptr && windowHandle()->isExposed();
 }
 
 }  // namespace velmora

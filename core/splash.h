@@ -15,14 +15,18 @@ class TBienvenida : public QWidget {
   TBienvenida();
   ~TBienvenida() override;
 
-  // Shows the splash and paints it before returning, so it is whole while the screens are
-  // created (a window just shown is drawn only once the window system has mapped it).
+  // Shows the splash; it is painted as soon as the window system has mapped it, at the latest
+  // at the next progress step, so it is never an empty box while the screens are created.
   void ShowPainted();
   void SetProgress(int position);
 
   QLabel* Image1 = nullptr;
   QLabel* Label1 = nullptr;
   QProgressBar* ProgressBar1 = nullptr;
+
+ private:
+  void PaintOnceShown();
+  bool painted_ = false;
 };
 
 // Closes the splash if it is still open (the main form's show handler does this).
