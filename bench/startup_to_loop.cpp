@@ -26,6 +26,7 @@ constexpr const char* kChildFlag = "--program";
 struct Run {
   double milliseconds = 0;
   double peakMegabytes = 0;
+  double cpuMilliseconds = 0;  // user and system, all threads
 };
 
 Run RunProcess(const std::string& program, const std::vector<std::string>& arguments) {
@@ -46,7 +47,8 @@ Run RunProcess(const std::string& program, const std::vector<std::string>& argum
     std::fprintf(stderr, "%s ended badly (status %d)\n", program.c_str(), status);
     std::exit(1);
   }
-  return {elapsed, static_cast<double>(usage.ru_maxrss) / 1024.0};
+  const auto milliseconds = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+  return {elapsed, static_cast<double>(usage.ru_maxrss) / 1024.0, milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime)};
 }
 
 double Median(std::vector<double> values) {
@@ -67,17 +69,20 @@ int main(int argc, char** argv) {
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe");
   const std::string emptyWindow = (self.parent_path() / "velmora_empty_window").string();
 
-  std::vector<double> program, empty, peaks;
+  std::vector<double> program, empty, peaks, programCpu, emptyCpu;
   for (int round = 0; round < rounds; ++round) {
     const Run ours = RunProcess(self.string(), {kChildFlag});
     const Run yardstick = RunProcess(emptyWindow, {});
     program.push_back(ours.milliseconds);
     peaks.push_back(ours.peakMegabytes);
     empty.push_back(yardstick.milliseconds);
+    programCpu.push_back(ours.cpuMilliseconds);
+    emptyCpu.push_back(yardstick.cpuMilliseconds);
   }
   const double ratio = Median(program) / Median(empty);
   std::printf("start to message loop, median of %d: program %.1f ms, empty window %.1f ms, ratio %.2f; "
               "program's peak memory %.1f MB (largest)\n",
               rounds, Median(program), Median(empty), ratio, *std::max_element(peaks.begin(), peaks.end()));
+  std::printf("processor time, median: program %.1f ms, empty window %.1f ms\n", Median(programCpu), Median(emptyCpu));
   return 0;
 }
