@@ -1,9 +1,7 @@
 #include "app/program.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QTimer>
-#include <future>
 #include <string>
 #include <vector>
 
@@ -19,9 +17,6 @@
 namespace velmora {
 
 int RunVelmora(bool quitWhenLoopStarts) {
-  // Reading the desktop's font configuration takes as long as creating several screens: a second
-  // core does it while this one reads the data folder. Qt's font database is guarded by a lock.
-  auto fonts = std::async(std::launch::async, [] { QFontDatabase::families(); });
   QtPlatform platform;
   SetCurrentPlatform(&platform);
   HintManager::Install();
