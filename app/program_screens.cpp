@@ -1,5 +1,6 @@
 #include "app/program_screens.h"
 
+#include "core/navigation.h"
 #include "core/screen_registry.h"
 #include "core/yes_no_dialog.h"
 #include "navigation/main_menu.h"
@@ -8,6 +9,7 @@
 #include "university/degrees_screen.h"
 #include "university/statistics_screen.h"
 #include "vocational/basic_grade_screen.h"
+#include "vocational/certificates.h"
 #include "vocational/certificates_screen.h"
 #include "vocational/fp_statistics_screen.h"
 #include "vocational/higher_grade_screen.h"
@@ -15,19 +17,20 @@
 
 namespace velmora {
 
-// Each screen adds one line here as it is written; the registry creates them in their order.
+// Each screen adds one line here as it is written; the registry creates them in their order. The
+// corridor and the yes/no dialog are built at start-up, the others when first needed.
 void RegisterProgramScreens() {
   RegisterScreen("Tform0", [] { return new Tform0; });
-  RegisterScreen("TForm6", [] { return new TForm6; });
-  RegisterScreen("TEstadisticas", [] { return new TEstadisticas; });
-  RegisterScreen("TFormEstGra", [] { return new TFormEstGra; });
-  RegisterScreen("TForm7", [] { return new TForm7; });
-  RegisterScreen("TForm1", [] { return new TForm1; });
-  RegisterScreen("TForm3", [] { return new TForm3; });
-  RegisterScreen("TForm8", [] { return new TForm8; });
-  RegisterScreen("TFIniPro", [] { return new TFIniPro; });
+  RegisterScreenOnDemand("TForm6", [] { return new TForm6; });
+  RegisterScreenOnDemand("TEstadisticas", [] { return new TEstadisticas; });
+  RegisterScreenOnDemand("TFormEstGra", [] { return new TFormEstGra; });
+  RegisterScreenOnDemand("TForm7", [] { return new TForm7; });
+  RegisterScreenOnDemand("TForm1", [] { return new TForm1; }, &TForm1::LoadFiles, {kDoorDegrees});
+  RegisterScreenOnDemand("TForm3", [] { return new TForm3; }, {}, {kDoorMiddleGrade});
+  RegisterScreenOnDemand("TForm8", [] { return new TForm8; }, {}, {kDoorHigherGrade});
+  RegisterScreenOnDemand("TFIniPro", [] { return new TFIniPro; }, &TFIniPro::LoadFiles, {kDoorBasicGrade});
   RegisterScreen("TForm4", [] { return new TForm4; });
-  RegisterScreen("TCertifica", [] { return new TCertifica; });
+  RegisterScreenOnDemand("TCertifica", [] { return new TCertifica; }, &LoadCertificateFiles, {kDoorCertificates});
 }
 
 }  // namespace velmora

@@ -60,7 +60,10 @@ void SetDoorOpener(int door, DoorOpener opener) { Openers()[door] = std::move(op
 
 QWidget* PrepareDoor(int door) {
   const auto found = Openers().find(door);
-  return found != Openers().end() && found->second ? found->second() : nullptr;
+  if (found == Openers().end() || !found->second) return nullptr;
+  // A copy runs: an opener may replace itself (a screen built on demand sets its own).
+  const DoorOpener opener = found->second;
+  return opener();
 }
 
 void ClearDoorOpeners() { Openers().clear(); }

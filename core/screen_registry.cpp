@@ -2,8 +2,10 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "core/common.h"
+#include "core/navigation.h"
 
 namespace velmora {
 namespace {
@@ -26,14 +28,59 @@ constexpr ScreenStep kScreenOrder[] = {
     {"Tprofe", 90, true, false},  {"TFormCat", 100, false, false},    {"TFlomce", 0, true, false},
 };
 
-std::map<std::string, ScreenFactory, std::less<>>& Registry() {
-  static std::map<std::string, ScreenFactory, std::less<>> registry;
+struct RegisteredScreen {
+  ScreenFactory create;
+  bool onDemand = false;
+  std::function<void()> loadFiles;
+  std::vector<int> doors;
+  bool reached = false;  // the start-up has come to it
+  QWidget* screen = nullptr;
+};
+
+std::map<std::string, RegisteredScreen, std::less<>>& Registry() {
+  static std::map<std::string, RegisteredScreen, std::less<>> registry;
   return registry;
+}
+
+QWidget* Build(RegisteredScreen& entry) {
+  if (entry.screen == nullptr) entry.screen = entry.create();
+  return entry.screen;
+}
+
+// Until the screen exists its doors build it; a screen that then sets no opener opens nothing.
+void OpenDoorsByBuilding(const std::string& name, const std::vector<int>& doors) {
+  for (const int door : doors) {
+    SetDoorOpener(door, [name, door]() -> QWidget* {
+      SetDoorOpener(door, nullptr);
+      ScreenNamed(name);
+      return PrepareDoor(door);
+    });
+  }
 }
 
 }  // namespace
 
-void RegisterScreen(std::string_view name, ScreenFactory create) { Registry()[std::string(name)] = std::move(create); }
+void RegisterScreen(std::string_view name, ScreenFactory create) {
+  RegisteredScreen entry;
+  entry.create = std::move(create);
+  Registry()[std::string(name)] = std::move(entry);
+}
+
+void RegisterScreenOnDemand(std::string_view name, ScreenFactory create, std::function<void()> loadFiles,
+                            std::initializer_list<int> doors) {
+  RegisteredScreen entry;
+  entry.create = std::move(create);
+  entry.onDemand = true;
+  entry.loadFiles = std::move(loadFiles);
+  entry.doors = doors;
+  Registry()[std::string(name)] = std::move(entry);
+}
+
+QWidget* ScreenNamed(std::string_view name) {
+  const auto found = Registry().find(name);
+  if (found == Registry().end() || !found->second.reached) return nullptr;
+  return Build(found->second);
+}
 
 bool IsScreenRegistered(std::string_view name) { return Registry().contains(name); }
 
@@ -45,8 +92,15 @@ ScreenCreation CreateScreens(const std::function<void(int)>& progress) {
     if (step.progress > 0) progress(step.progress);
     if (step.onlyWithAnimation && !AnimationOn) continue;
     if (const auto found = Registry().find(step.name); found != Registry().end()) {
-      QWidget* screen = found->second();
-      if (result.mainForm == nullptr) result.mainForm = screen;
+      RegisteredScreen& entry = found->second;
+      entry.reached = true;
+      if (!entry.onDemand) {
+        QWidget* screen = Build(entry);
+        if (result.mainForm == nullptr) result.mainForm = screen;
+      } else {
+        if (entry.loadFiles) entry.loadFiles();
+        OpenDoorsByBuilding(found->first, entry.doors);
+      }
     }
     if (step.check && StartAborted) {
       result.aborted = true;

@@ -1,9 +1,14 @@
 // The screens in their fixed order of creation. Each screen adds its factory here; the start-up
 // creates the registered ones in order, moving the splash's progress bar before each group and
 // stopping after a group when a creation set StartAborted.
+//
+// A screen registered on demand is built the first time it is needed (its door opens, or another
+// screen asks for it): at start-up only its files are read, in the same order, so a missing file
+// still stops the start. Building every screen's controls at start-up took most of it.
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string_view>
 
 class QWidget;
@@ -13,8 +18,16 @@ namespace velmora {
 using ScreenFactory = std::function<QWidget*()>;
 
 void RegisterScreen(std::string_view name, ScreenFactory create);
+// loadFiles runs at start-up in the screen's place; the doors lead to the screen, and their
+// openers build it first (its constructor then sets the real openers).
+void RegisterScreenOnDemand(std::string_view name, ScreenFactory create, std::function<void()> loadFiles = {},
+                            std::initializer_list<int> doors = {});
 bool IsScreenRegistered(std::string_view name);
 void ClearScreenRegistry();
+
+// The registered screen of that name, built now if it was on demand and not built yet; null
+// when no such screen is registered or the start-up has not reached it.
+QWidget* ScreenNamed(std::string_view name);
 
 struct ScreenCreation {
   QWidget* mainForm = nullptr;  // the first screen created

@@ -200,18 +200,19 @@ void SetCell(QTableWidget* grid, int row, int column, const std::string& text, i
 
 // ---- Creation ---------------------------------------------------------------------------------
 
-TForm1::TForm1() {
+void TForm1::LoadFiles() {
   LoadDegreeFiles();
-  if (StartAborted) return;
-  LoadVocationalFiles();
-  if (StartAborted) return;
+  if (!StartAborted) LoadVocationalFiles();
+}
+
+TForm1::TForm1() {
   BuildControls();
   SetTexts();
   Timergrado.setInterval(10);
   Timerfrase.setInterval(10);
   connect(&Timergrado, &QTimer::timeout, this, &TForm1::TimergradoTimer);
   connect(&Timerfrase, &QTimer::timeout, this, &TForm1::TimerfraseTimer);
-  SetDoorOpener(1, [this]() -> QWidget* {
+  SetDoorOpener(kDoorDegrees, [this]() -> QWidget* {
     botinformacionClick();
     return this;
   });

@@ -31,6 +31,8 @@ class TForm1 : public ModuleScreen {
   Q_OBJECT
 
  public:
+  // The degree and vocational files the screens built after this one read; before the first.
+  static void LoadFiles();
   TForm1();
   ~TForm1() override;
 

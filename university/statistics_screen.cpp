@@ -11,6 +11,7 @@
 #include "core/shell.h"
 #include "core/text_table.h"
 #include "core/widget_colours.h"
+#include "core/screen_registry.h"
 
 namespace velmora {
 namespace {
@@ -97,7 +98,7 @@ class ChartBox : public QWidget {
   }
 };
 
-TFormEstGra* UniversityStatistics() { return statisticsScreen; }
+TFormEstGra* UniversityStatistics() { return statisticsScreen != nullptr ? statisticsScreen : static_cast<TFormEstGra*>(ScreenNamed("TFormEstGra")); }
 
 TFormEstGra::TFormEstGra() {
   SetColours(this, ToQColor(ColourCream), Qt::black);

@@ -23,7 +23,6 @@
 namespace velmora {
 namespace {
 
-constexpr int kDoorBasicGrade = 6;
 constexpr int kFamilyRowHeight = 32;
 constexpr int kTitleRowHeight = 15;
 constexpr int kPreviewRows = 6;
@@ -102,9 +101,13 @@ QLabel* NavyLabel(QWidget* parent, const QString& text, int top, int points) {
 
 }  // namespace
 
-TFIniPro::TFIniPro() : VocationalScreen(Grade::Basic) {
+void TFIniPro::LoadFiles() {
   SharedTables& t = Tabs();
   LoadBlocks26(LanguageFolder + "asignaba", t.TabAsignaba, t.CountFpba);
+}
+
+TFIniPro::TFIniPro() : VocationalScreen(Grade::Basic) {
+  SharedTables& t = Tabs();
   // This screen's own lu2: column 45 blank in Madrid's block, the shared table untouched.
   basicLu2_ = std::make_unique<LineTable>();
   LoadLineTable("lu2", *basicLu2_, t.CountLu2, WidthStd);

@@ -18,6 +18,7 @@ class TFIniPro : public VocationalScreen {
   Q_OBJECT
 
  public:
+  static void LoadFiles();  // its modules, read at start-up
   TFIniPro();
   ~TFIniPro() override;
 

@@ -88,7 +88,6 @@ void Slide(QLabel* label, const QWidget* panel, int stop) {
 }  // namespace
 
 TCertifica::TCertifica() {
-  LoadCertificateFiles();
   BuildControls();
   for (int family = 1; family <= kCertificateFamilies; ++family)
     ListSelFp->addItem(ToQString(Certificates().families[static_cast<std::size_t>(family)].name));

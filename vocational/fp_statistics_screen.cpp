@@ -11,6 +11,7 @@
 #include "core/shell.h"
 #include "core/text_table.h"
 #include "core/widget_colours.h"
+#include "core/screen_registry.h"
 #include "vocational/place_model.h"
 
 namespace velmora {
@@ -98,7 +99,7 @@ class StatChart : public QWidget {
   bool comparison_;
 };
 
-TEstadisticas* VocationalStatistics() { return statisticsScreen; }
+TEstadisticas* VocationalStatistics() { return statisticsScreen != nullptr ? statisticsScreen : static_cast<TEstadisticas*>(ScreenNamed("TEstadisticas")); }
 
 TEstadisticas::TEstadisticas() {
   SetColours(this, ToQColor(ColourCream), Qt::black);

@@ -17,7 +17,6 @@
 namespace velmora {
 namespace {
 
-constexpr int kDoorHigherGrade = 3;
 constexpr int kFamiliesHeight = 202;
 constexpr int kGroupsHeight = 301;
 

@@ -68,7 +68,7 @@ TForm3::TForm3() : VocationalScreen(Grade::GM) {
   piloto.setInterval(200);
   connect(&heli, &QTimer::timeout, this, &TForm3::heliTimer);
   connect(&piloto, &QTimer::timeout, this, &TForm3::pilotoTimer);
-  SetDoorOpener(5, [this]() -> QWidget* {
+  SetDoorOpener(kDoorMiddleGrade, [this]() -> QWidget* {
     if (FPMFirstVisit) {
       QuestionnaireFlag = false;
       heli.start();

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/program_screens.h"
+#include "core/module_screen.h"
 #include "core/navigation.h"
 #include "core/platform/qt_platform.h"
 #include "core/program_body.h"
@@ -16,12 +17,20 @@
 #include "core/splash.h"
 #include "core/text_table.h"
 #include "core/yes_no_dialog.h"
+#include "navigation/star_map.h"
 #include "tests/support/built_folder.h"
+#include "university/admission_screen.h"
+#include "university/degrees_screen.h"
+#include "university/statistics_screen.h"
+#include "vocational/basic_grade_screen.h"
+#include "vocational/certificates_screen.h"
+#include "vocational/fp_statistics_screen.h"
+#include "vocational/higher_grade_screen.h"
+#include "vocational/middle_grade_screen.h"
 
 namespace velmora {
 namespace {
 
-constexpr int kDoorMiddleGrade = 5;
 
 class ProgramTest : public testing::BuiltFolderTest {
  protected:
@@ -76,6 +85,30 @@ TEST_F(ProgramTest, ModuleScreensAskInTheProgramsYesNoDialogAndTheCorridorInAMes
   middleGrade->close();
   EXPECT_EQ(platform.terminateCount, 1);
   EXPECT_FALSE(SharedTablesAllocated());
+}
+
+TEST_F(ProgramTest, EachDoorBuildsItsScreenTheFirstTimeItOpens) {
+  ASSERT_FALSE(body.exitCode);
+  const auto built = [] {
+    int count = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) count += dynamic_cast<ModuleScreen*>(window) != nullptr;
+    return count;
+  };
+  EXPECT_EQ(built(), 0);  // the corridor is no module screen
+  EXPECT_NE(dynamic_cast<TForm1*>(PrepareDoor(kDoorDegrees)), nullptr);
+  EXPECT_NE(dynamic_cast<TForm8*>(PrepareDoor(kDoorHigherGrade)), nullptr);
+  EXPECT_NE(dynamic_cast<TForm3*>(PrepareDoor(kDoorMiddleGrade)), nullptr);
+  EXPECT_NE(dynamic_cast<TFIniPro*>(PrepareDoor(kDoorBasicGrade)), nullptr);
+  EXPECT_NE(dynamic_cast<TCertifica*>(PrepareDoor(kDoorCertificates)), nullptr);
+  const int afterDoors = built();
+  // The degrees screen brought its admission and statistics screens; the higher grade, its own.
+  EXPECT_NE(AdmissionScreen(), nullptr);
+  EXPECT_NE(UniversityStatistics(), nullptr);
+  EXPECT_NE(VocationalStatistics(), nullptr);
+  EXPECT_NE(StarMap(), nullptr);
+  EXPECT_EQ(built(), afterDoors);
+  EXPECT_EQ(dynamic_cast<TForm1*>(PrepareDoor(kDoorDegrees)), dynamic_cast<TForm1*>(ScreenNamed("TForm1")));
+  EXPECT_EQ(built(), afterDoors);
 }
 
 #ifdef __linux__

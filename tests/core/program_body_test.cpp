@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "core/common.h"
+#include "core/navigation.h"
 #include "core/platform/qt_platform.h"
 #include "core/platform/recording_platform.h"
 #include "core/screen_registry.h"
@@ -106,6 +107,66 @@ TEST_F(ProgramBodyTest, AFailedCreationStopsAtTheNextCheck) {
   const ProgramBody body = StartProgramBody();
   EXPECT_EQ(body.exitCode, 1);
   EXPECT_EQ(created, (std::vector<std::string>{"Tform0", "TForm1", "TForm8"}));
+}
+
+TEST_F(ProgramBodyTest, AScreenOnDemandReadsItsFilesInItsPlaceAndIsBuiltOnceByItsDoor) {
+  constexpr int kDoor = 7;
+  std::vector<std::string> loaded;
+  Register("Tform0");
+  RegisterScreenOnDemand(
+      "TForm1",
+      [&] {
+        created.push_back("TForm1");
+        screens.push_back(std::make_unique<QWidget>());
+        QWidget* screen = screens.back().get();
+        SetDoorOpener(kDoor, [screen] { return screen; });
+        return screen;
+      },
+      [&] { loaded.push_back("TForm1"); }, {kDoor});
+  RegisterScreenOnDemand("TForm3", [&] {
+    created.push_back("TForm3");
+    screens.push_back(std::make_unique<QWidget>());
+    return screens.back().get();
+  });
+  EXPECT_EQ(ScreenNamed("TForm1"), nullptr);  // not before the start-up reaches it
+
+  const ProgramBody body = StartProgramBody();
+  EXPECT_EQ(created, std::vector<std::string>{"Tform0"});
+  EXPECT_EQ(loaded, std::vector<std::string>{"TForm1"});
+  EXPECT_EQ(body.mainForm, screens[0].get());
+
+  QWidget* opened = PrepareDoor(kDoor);
+  ASSERT_NE(opened, nullptr);
+  EXPECT_EQ(PrepareDoor(kDoor), opened);
+  EXPECT_EQ(ScreenNamed("TForm1"), opened);
+  EXPECT_EQ(created, (std::vector<std::string>{"Tform0", "TForm1"}));
+
+  // Asked for by another screen; a name nobody registered is nothing.
+  EXPECT_NE(ScreenNamed("TForm3"), nullptr);
+  EXPECT_EQ(ScreenNamed("TForm2"), nullptr);
+  ClearDoorOpeners();
+}
+
+TEST_F(ProgramBodyTest, ADoorWhoseScreenSetsNoOpenerOpensNothing) {
+  constexpr int kDoor = 7;
+  Register("Tform0");
+  RegisterScreenOnDemand("TForm1", [&] {
+    screens.push_back(std::make_unique<QWidget>());
+    return screens.back().get();
+  }, {}, {kDoor});
+  const ProgramBody body = StartProgramBody();
+  EXPECT_EQ(PrepareDoor(kDoor), nullptr);
+  EXPECT_EQ(PrepareDoor(kDoor), nullptr);
+  EXPECT_EQ(screens.size(), 2u);  // built once
+}
+
+TEST_F(ProgramBodyTest, AMissingFileOfAScreenOnDemandStopsTheStart) {
+  Register("Tform0");
+  RegisterScreenOnDemand("TForm1", [&] { return nullptr; }, [] { StartAborted = true; });
+  Register("TForm3");
+  const ProgramBody body = StartProgramBody();
+  EXPECT_EQ(body.exitCode, 1);
+  EXPECT_EQ(created, std::vector<std::string>{"Tform0"});
 }
 
 TEST(QtPlatformLock, HeldForTheProcessAndNotBlockedByACrashedRun) {

@@ -35,6 +35,7 @@ class DegreesScreen : public testing::BuiltFolderTest {
     stars = std::make_unique<TForm7>();
     admission = std::make_unique<TForm6>();
     statistics = std::make_unique<TFormEstGra>();
+    TForm1::LoadFiles();
     screen = std::make_unique<TForm1>();
     Navigation().mainMenu = &menu;
   }

@@ -30,6 +30,7 @@ class BasicGrade : public testing::BuiltFolderTest {
     LoadDegreeFiles();
     LoadVocationalFiles();
     sharedLu2 = Tabs().TabLu2;
+    TFIniPro::LoadFiles();
     screen = std::make_unique<TFIniPro>();
     Navigation().mainMenu = &menu;
     platform.printerChoice = [] { return std::make_unique<RecordingCanvas>(); };

@@ -25,6 +25,7 @@ constexpr int kOfficeFamily = 1;  // row of "Administración, comercio y ventas"
 class CertificatesScreen : public testing::BuiltFolderTest {
  protected:
   CertificatesScreen() {
+    LoadCertificateFiles();
     screen = std::make_unique<TCertifica>();
     Navigation().mainMenu = &menu;
   }
