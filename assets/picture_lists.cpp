@@ -58,10 +58,21 @@ const PictureList* makeList(const char* strip, QSize size, bool whiteBackdrop)
 } // namespace
 
 PictureList::PictureList(const QString& stripResource, QSize frameSize, bool whiteBackdrop)
-    : size_(frameSize), whiteBackdrop_(whiteBackdrop)
+    : resource_(stripResource), size_(frameSize), whiteBackdrop_(whiteBackdrop)
 {
+}
+
+// Decoding a strip costs milliseconds: the screens ask for frame sizes when they are built, and
+// the pictures only when they draw them.
+void PictureList::decode() const
+{
+    if (decoded_) {
+        return;
+    }
+    decoded_ = true;
+    const QSize frameSize = size_;
     // The strips are PNG: naming the format keeps Qt from loading every image plugin to ask.
-    QImageReader reader(stripResource, "png");
+    QImageReader reader(resource_, "png");
     reader.setAutoDetectImageFormat(false);
     const QImage strip = reader.read();
     if (strip.isNull() || frameSize.isEmpty() || strip.height() != frameSize.height()) {
@@ -73,13 +84,20 @@ PictureList::PictureList(const QString& stripResource, QSize frameSize, bool whi
     for (int i = 0; i < frames; ++i) {
         const QImage picture = strip.copy(QRect(QPoint(i * frameSize.width(), 0), frameSize));
         opaque_.push_back(QPixmap::fromImage(onWhite(picture)));
-        keyed_.push_back(QPixmap::fromImage(whiteBackdrop ? keyOutWhite(picture) : picture));
+        keyed_.push_back(QPixmap::fromImage(whiteBackdrop_ ? keyOutWhite(picture) : picture));
     }
+}
+
+int PictureList::count() const
+{
+    decode();
+    return int(opaque_.size());
 }
 
 const QPixmap* PictureList::picture(int index, bool transparent) const
 {
-    if (index < 0 || index >= count()) {
+    decode();
+    if (index < 0 || index >= int(opaque_.size())) {
         return nullptr;
     }
     return transparent ? &keyed_[std::size_t(index)] : &opaque_[std::size_t(index)];

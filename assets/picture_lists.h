@@ -21,7 +21,7 @@ public:
     // treats pure white as its background; the others carry transparency.
     PictureList(const QString& stripResource, QSize frameSize, bool whiteBackdrop);
 
-    int count() const { return int(opaque_.size()); }
+    int count() const;
     QSize frameSize() const { return size_; }
     // The picture as stored (on white, or transparent); null outside the list.
     QPixmap frame(int index) const;
@@ -33,11 +33,14 @@ public:
 
 private:
     const QPixmap* picture(int index, bool transparent) const;
+    void decode() const;
 
+    QString resource_;
     QSize size_;
     bool whiteBackdrop_;
-    std::vector<QPixmap> opaque_;
-    std::vector<QPixmap> keyed_;
+    mutable bool decoded_ = false;
+    mutable std::vector<QPixmap> opaque_;
+    mutable std::vector<QPixmap> keyed_;
 };
 
 // Main menu: 44 icons of 30 x 30 on white that other screens use in their lists.

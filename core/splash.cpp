@@ -1,6 +1,7 @@
 #include "core/splash.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
@@ -15,6 +16,7 @@
 namespace velmora {
 namespace {
 TBienvenida* openSplash = nullptr;
+constexpr qint64 kRedrawEveryMs = 40;
 }  // namespace
 
 TBienvenida::TBienvenida()
@@ -69,10 +71,12 @@ void TBienvenida::ShowPainted() {
 
 void TBienvenida::SetProgress(int position) {
   ProgressBar1->setValue(position);
-  if (painted_)
-    ProgressBar1->repaint();
-  else
-    PaintOnceShown();
+  if (!painted_) return PaintOnceShown();
+  // Each redraw goes to the display at once; a fast start would spend more on the bar than on
+  // the screens, a slow one still sees it move.
+  if (sinceRedrawn_.isValid() && sinceRedrawn_.elapsed() < kRedrawEveryMs) return;
+  ProgressBar1->repaint();
+  sinceRedrawn_.start();
 }
 
 void TBienvenida::PaintOnceShown() {
@@ -81,6 +85,7 @@ void TBienvenida::PaintOnceShown() {
   // timers wait for the message loop, when every screen exists.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers);
   painted_ = windowHandle() != nullptr && windowHandle()->isExposed();
+  if (painted_) sinceRedrawn_.start();
 }
 
 }  // namespace velmora

@@ -1,6 +1,7 @@
 // The splash window shown while the screens are created: the guide, the title, a progress bar.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QLabel;
@@ -27,6 +28,7 @@ class TBienvenida : public QWidget {
  private:
   void PaintOnceShown();
   bool painted_ = false;
+  QElapsedTimer sinceRedrawn_;
 };
 
 // Closes the splash if it is still open (the main form's show handler does this).
