@@ -114,10 +114,12 @@ Tform0::Tform0() {
 void Tform0::BuildControls() {
   mosaico = new QLabel(this);
   mosaico->setGeometry(0, 0, kScreenWidth, kScreenHeight);
-  QImage corridor(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
-  corridor.fill(Qt::black);
-  TileImage(corridor, Bitmaps().BmpPart);
-  mosaico->setPixmap(QPixmap::fromImage(std::move(corridor)));
+  // The tiles are laid by the background brush as the corridor is drawn: building a screen-sized
+  // picture of them first was a good part of the start-up.
+  QPalette floor = mosaico->palette();
+  floor.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(Bitmaps().BmpPart)));
+  mosaico->setPalette(floor);
+  mosaico->setAutoFillBackground(true);
   mosaico->setMouseTracking(true);
   mosaico->installEventFilter(this);
 
