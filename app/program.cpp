@@ -19,9 +19,9 @@
 namespace velmora {
 
 int RunVelmora(bool quitWhenLoopStarts) {
-  // Qt reads the desktop's font configuration on the first text laid out, a good part of the
-  // start-up: a second core does it while this one reads the data folder. The font database is
-  // guarded by a lock, so the first label simply waits for it if it comes first.
+  // Qt fills its font database on the first text laid out, a good part of the start-up: a second
+  // core does it while this one reads the data folder. The database is guarded by a lock, so the
+  // first label simply waits for it if it comes first.
   auto fonts = std::async(std::launch::async, [] { QFontDatabase::families(); });
   QtPlatform platform;
   SetCurrentPlatform(&platform);

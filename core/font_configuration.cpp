@@ -1,0 +1,23 @@
+#include "core/font_configuration.h"
+
+#ifdef VELMORA_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+static inline double VtNow(){timespec t; clock_gettime(CLOCK_MONOTONIC,&t); return t.tv_sec*1e3+t.tv_nsec/1e6;}
+#define VT(x) do { if(getenv("VTRACE")) fprintf(stderr,"%-28s %.2f\n",x,VtNow()); } while(0)
+namespace velmora {
+
+std::future<void> StartReadingFontConfiguration() {
+#ifdef VELMORA_FONTCONFIG
+  // FcInit reads the configuration once per process, whoever asks first.
+  return std::async(std::launch::async, [] { FcInit(); VT("fcinit done"); });
+#else
+  return {};
+#endif
+}
+
+}  // namespace velmora

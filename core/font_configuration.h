@@ -1,0 +1,13 @@
+// Reading the desktop's font configuration is the longest single step of a start where the
+// system keeps its fonts through fontconfig: it begins on another core before the application
+// object exists, and Qt's font database finds it done when the first label is laid out.
+#pragma once
+
+#include <future>
+
+namespace velmora {
+
+// Keep the result until the application object exists; its end waits for the reading.
+std::future<void> StartReadingFontConfiguration();
+
+}  // namespace velmora
