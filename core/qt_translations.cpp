@@ -18,9 +18,14 @@ struct Language {
 };
 constexpr std::array<Language, 4> kLanguages = {{{"es", false}, {"ca", false}, {"gl", true}, {"eu", true}}};
 
-std::unique_ptr<QTranslator>& InstalledTranslator() {
-  static std::unique_ptr<QTranslator> translator;
-  return translator;
+struct InstalledCatalogue {
+  std::unique_ptr<QTranslator> translator;
+  int languageIndex = -1;
+};
+
+InstalledCatalogue& Installed() {
+  static InstalledCatalogue installed;
+  return installed;
 }
 
 }  // namespace
@@ -43,12 +48,14 @@ int LanguageIndexOf(std::string_view languageFolder) {
 bool InstallQtTranslations(int languageIndex) {
   const auto catalogue = QtCatalogueFor(languageIndex);
   if (!catalogue) return false;
+  InstalledCatalogue& installed = Installed();
+  // The start installs Castilian, then the folder's language: most often the same catalogue.
+  if (installed.translator && installed.languageIndex == languageIndex) return true;
   auto translator = std::make_unique<QTranslator>();
   if (!translator->load(catalogue->fileName, catalogue->directory)) return false;
-  std::unique_ptr<QTranslator>& installed = InstalledTranslator();
-  if (installed) QCoreApplication::removeTranslator(installed.get());
+  if (installed.translator) QCoreApplication::removeTranslator(installed.translator.get());
   QCoreApplication::installTranslator(translator.get());
-  installed = std::move(translator);
+  installed = {std::move(translator), languageIndex};
   QLocale::setDefault(QLocale(catalogue->locale + QStringLiteral("_ES")));
   return true;
 }
