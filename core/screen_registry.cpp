@@ -34,6 +34,7 @@ struct RegisteredScreen {
   std::function<void()> loadFiles;
   std::vector<int> doors;
   bool reached = false;  // the start-up has come to it
+  bool building = false;
   QWidget* screen = nullptr;
 };
 
@@ -42,8 +43,13 @@ std::map<std::string, RegisteredScreen, std::less<>>& Registry() {
   return registry;
 }
 
+// A screen whose constructor asks for itself gets nothing rather than a second copy of itself.
 QWidget* Build(RegisteredScreen& entry) {
-  if (entry.screen == nullptr) entry.screen = entry.create();
+  if (entry.screen == nullptr && !entry.building) {
+    entry.building = true;
+    entry.screen = entry.create();
+    entry.building = false;
+  }
   return entry.screen;
 }
 

@@ -160,6 +160,21 @@ TEST_F(ProgramBodyTest, ADoorWhoseScreenSetsNoOpenerOpensNothing) {
   EXPECT_EQ(screens.size(), 2u);  // built once
 }
 
+TEST_F(ProgramBodyTest, AScreenAskingForItselfWhileBuiltIsBuiltOnce) {
+  Register("Tform0");
+  QWidget* askedFor = reinterpret_cast<QWidget*>(1);
+  RegisterScreenOnDemand("TForm6", [&] {
+    askedFor = ScreenNamed("TForm6");
+    screens.push_back(std::make_unique<QWidget>());
+    return screens.back().get();
+  });
+  const ProgramBody body = StartProgramBody();
+  QWidget* built = ScreenNamed("TForm6");
+  EXPECT_EQ(askedFor, nullptr);
+  EXPECT_EQ(ScreenNamed("TForm6"), built);
+  EXPECT_EQ(screens.size(), 2u);
+}
+
 TEST_F(ProgramBodyTest, AMissingFileOfAScreenOnDemandStopsTheStart) {
   Register("Tform0");
   RegisterScreenOnDemand("TForm1", [&] { return nullptr; }, [] { StartAborted = true; });
