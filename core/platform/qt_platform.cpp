@@ -4,16 +4,12 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFile>
-#include <QLibrary>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
-#include <QTimer>
 #include <QUrl>
 #include <fstream>
 
