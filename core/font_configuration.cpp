@@ -13,7 +13,8 @@ namespace velmora {
 
 std::future<void> StartReadingFontConfiguration() {
 #ifdef VELMORA_FONTCONFIG
-  // FcInit reads the configuration once per process, whoever asks first.
+  // Qt's own FcInit, after the application object has connected to the display, finds the
+  // configuration read: that connection takes longer than this reading.
   return std::async(std::launch::async, [] { FcInit(); VT("fcinit done"); });
 #else
   return {};
