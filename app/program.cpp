@@ -1,14 +1,13 @@
 #include "app/program.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QTimer>
-#include <future>
 #include <string>
 #include <vector>
 
 #include "app/program_screens.h"
 #include "core/common.h"
+#include "core/font_configuration.h"
 #include "core/hint_window.h"
 #include "core/platform/qt_platform.h"
 #include "core/program_body.h"
@@ -19,10 +18,7 @@
 namespace velmora {
 
 int RunVelmora(bool quitWhenLoopStarts) {
-  // Qt fills its font database on the first text laid out, a good part of the start-up: a second
-  // core does it while this one reads the data folder. The database is guarded by a lock, so the
-  // first label simply waits for it if it comes first.
-  auto fonts = std::async(std::launch::async, [] { QFontDatabase::families(); });
+  const auto fonts = StartFillingFontDatabase();
   QtPlatform platform;
   SetCurrentPlatform(&platform);
   HintManager::Install();

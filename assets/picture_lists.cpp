@@ -70,19 +70,18 @@ void PictureList::decode() const
         return;
     }
     decoded_ = true;
-    const QSize frameSize = size_;
     // The strips are PNG: naming the format keeps Qt from loading every image plugin to ask.
     QImageReader reader(resource_, "png");
     reader.setAutoDetectImageFormat(false);
     const QImage strip = reader.read();
-    if (strip.isNull() || frameSize.isEmpty() || strip.height() != frameSize.height()) {
+    if (strip.isNull() || size_.isEmpty() || strip.height() != size_.height()) {
         return;
     }
-    const int frames = strip.width() / frameSize.width();
+    const int frames = strip.width() / size_.width();
     opaque_.reserve(std::size_t(frames));
     keyed_.reserve(std::size_t(frames));
     for (int i = 0; i < frames; ++i) {
-        const QImage picture = strip.copy(QRect(QPoint(i * frameSize.width(), 0), frameSize));
+        const QImage picture = strip.copy(QRect(QPoint(i * size_.width(), 0), size_));
         opaque_.push_back(QPixmap::fromImage(onWhite(picture)));
         keyed_.push_back(QPixmap::fromImage(whiteBackdrop_ ? keyOutWhite(picture) : picture));
     }
