@@ -45,20 +45,21 @@ std::string_view ShortStringAt(ConstBytes bytes, std::size_t fieldSize, std::siz
 
 bool ReadRecords(std::string_view name, Bytes dest, std::size_t recordSize, int records) {
   const std::size_t wanted = recordSize * static_cast<std::size_t>(records);
-  std::string buffer;
-  if (dest.size() < wanted || !ReadBinaryFile(name, buffer, wanted)) return false;
-  std::memcpy(dest.data(), buffer.data(), wanted);
-  return true;
+  if (dest.size() < wanted) return false;
+  if (ReadFilePart(name, 0, dest.first(wanted))) return true;
+  ReportMissingFile(name);
+  return false;
 }
 
 bool ReadRecordGroups(std::string_view name, Bytes dest, std::size_t recordSize, int groupSize) {
   const std::size_t groupBytes = recordSize * static_cast<std::size_t>(groupSize);
-  std::string buffer;
-  if (groupBytes == 0 || dest.size() < groupBytes || !ReadBinaryFile(name, buffer, groupBytes)) return false;
+  if (groupBytes == 0 || dest.size() < groupBytes) return false;
   // Each group overwrites the one before, so only the last complete group remains.
-  const std::size_t lastGroup = (buffer.size() / groupBytes - 1) * groupBytes;
-  std::memcpy(dest.data(), buffer.data() + lastGroup, groupBytes);
-  return true;
+  const auto size = DataFileSize(name);
+  if (size && *size >= groupBytes && ReadFilePart(name, (*size / groupBytes - 1) * groupBytes, dest.first(groupBytes)))
+    return true;
+  ReportMissingFile(name);
+  return false;
 }
 
 bool ReadDegreeRecords(std::string_view name, std::array<DegreeRecord, kMaxDegrees + 1>& degrees) {

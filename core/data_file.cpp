@@ -17,20 +17,43 @@ bool DataFileExists(std::string_view name) {
   return std::filesystem::is_regular_file(NativePath(name), error);
 }
 
-bool ReadWholeFile(std::string_view name, std::string& buffer) {
+std::optional<std::uintmax_t> DataFileSize(std::string_view name) {
   const std::string path = NativePath(name);
   // A device or a FIFO may never end (or block the open itself), so only regular files of a
   // plausible size are opened at all.
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return false;
+  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
   const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error || size > kMaxDataFileSize) return false;
-  // Data files are only ever read, so every open asks for read access alone: a data folder
-  // on read-only media works as any other.
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (error || size > kMaxDataFileSize) return std::nullopt;
+  return size;
+}
+
+namespace {
+
+// Data files are only ever read, so every open asks for read access alone: a data folder on
+// read-only media works as any other.
+std::FILE* OpenForReading(std::string_view name) { return std::fopen(NativePath(name).c_str(), "rb"); }
+
+}  // namespace
+
+bool ReadFilePart(std::string_view name, std::uintmax_t offset, std::span<std::byte> dest) {
+  const auto size = DataFileSize(name);
+  if (!size || offset > *size || dest.size() > *size - offset) return false;
+  std::FILE* file = OpenForReading(name);
+  if (file == nullptr) return false;
+  const bool read = std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0 &&
+                    std::fread(dest.data(), 1, dest.size(), file) == dest.size();
+  std::fclose(file);
+  return read;
+}
+
+bool ReadWholeFile(std::string_view name, std::string& buffer) {
+  const auto size = DataFileSize(name);
+  if (!size) return false;
+  std::FILE* file = OpenForReading(name);
   if (file == nullptr) return false;
   buffer.clear();
-  buffer.reserve(static_cast<std::size_t>(size));  // one allocation for the whole file
+  buffer.reserve(static_cast<std::size_t>(*size));  // one allocation for the whole file
   char chunk[1 << 16];
   std::size_t got = 0;
   // A file still growing while it is read stops at the limit too.

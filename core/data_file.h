@@ -2,7 +2,10 @@
 // writes them), Windows-1252 lines ending at LF, CR dropped, Ctrl-Z ending the file.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -19,6 +22,13 @@ inline constexpr std::uintmax_t kMaxDataFileSize = std::uintmax_t{16} << 20;
 // The whole file into buffer (reused between calls); false when it cannot be opened, is no
 // regular file (a device or a FIFO) or is larger than kMaxDataFileSize.
 bool ReadWholeFile(std::string_view name, std::string& buffer);
+
+// The size of a data file that ReadWholeFile would read; nothing for what it would refuse.
+std::optional<std::uintmax_t> DataFileSize(std::string_view name);
+
+// Exactly dest.size() bytes from offset into dest, straight from the file: a large table is
+// filled without passing through a buffer. False when they cannot all be read.
+bool ReadFilePart(std::string_view name, std::uintmax_t offset, std::span<std::byte> dest);
 
 // Cuts a file's content into its lines in place: everything from the first Ctrl-Z on is
 // dropped, and so is every CR (the CR of CR LF and a lone CR alike).
