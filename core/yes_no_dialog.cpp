@@ -31,9 +31,6 @@ TForm4::TForm4() {
   LabelNombre->move(40, 24);
   LabelNombre2 = new QLabel(this);
   LabelNombre2->move(40, 56);
-  EditNombre = new QLineEdit(this);
-  EditNombre->setGeometry(40, 56, 213, 25);
-  EditNombre->setMaxLength(kNameCapacity);
   ShadowSi = new QPushButton(ToQString(TextLine(141)), this);
   ShadowSi->setGeometry(40, 100, 89, 33);
   ShadowSi->setDefault(true);
@@ -55,7 +52,7 @@ void TForm4::ShadowSiClick() { done(kResultYes); }
 void TForm4::reject() { done(kResultCancel); }
 
 void TForm4::ResetLayout() {
-  EditNombre->hide();
+  if (EditNombre != nullptr) EditNombre->hide();
   LabelNombre2->hide();
   ShadowNo->show();
   ShadowSi->setFocus();  // Enter answers Yes, whichever button was pressed last time
@@ -82,6 +79,14 @@ bool TForm4::AskTwoLines(std::string_view first, std::string_view second) {
 }
 
 std::optional<std::string> TForm4::AskName(std::string_view prompt) {
+  // Built on the first name asked: laying out its empty text loads a font engine, a
+  // millisecond of every start for a question most sessions never ask.
+  if (EditNombre == nullptr) {
+    EditNombre = new QLineEdit(this);
+    EditNombre->setGeometry(40, 56, 213, 25);
+    EditNombre->setMaxLength(kNameCapacity);
+    setTabOrder(EditNombre, ShadowSi);  // the name first, as it stands above the buttons
+  }
   LabelNombre->setText(ToQString(prompt));
   for (;;) {
     EditNombre->clear();

@@ -39,7 +39,7 @@ class TForm4 : public QDialog {
 
   QLabel* LabelNombre = nullptr;
   QLabel* LabelNombre2 = nullptr;
-  QLineEdit* EditNombre = nullptr;
+  QLineEdit* EditNombre = nullptr;  // built when a name is first asked
   QPushButton* ShadowSi = nullptr;
   QPushButton* ShadowNo = nullptr;
 
