@@ -75,19 +75,19 @@ bool ReadDegreeRecords(std::string_view name, std::array<DegreeRecord, kMaxDegre
 bool LoadHitMaps(std::string_view name, HitMaps& maps) {
   std::string buffer;
   if (!ReadBinaryFile(name, buffer, kHitRecordSize)) return false;
-  const ConstBytes bytes = AsBytes(buffer);
-  auto code = [&](int x, int column) {
-    const std::int32_t value =
-        Int32At(bytes, static_cast<std::size_t>(x - 1) * kHitMatrixColumns + static_cast<std::size_t>(column - 1));
-    return static_cast<std::uint8_t>(value >= 0 && value <= 255 ? value : 0);
+  // The file holds little-endian 32-bit codes; one outside 0..255 (a higher byte set) is no
+  // region. Each x holds the three maps' columns one after another.
+  const auto* codes = reinterpret_cast<const unsigned char*>(buffer.data());
+  const auto copyColumns = [&](auto& row, int first) {
+    const unsigned char* code = codes + static_cast<std::size_t>(first) * 4;
+    for (std::size_t y = 1; y < row.size(); ++y, code += 4)
+      row[y] = (code[1] | code[2] | code[3]) == 0 ? code[0] : 0;
   };
-  for (int x = 1; x <= kMapWidth; ++x) {
-    const auto ux = static_cast<std::size_t>(x);
-    for (int y = 1; y <= kMapHeight; ++y) maps.HitMap[ux][static_cast<std::size_t>(y)] = code(x, y);
-    for (int y = 1; y <= kDetailMapHeight; ++y) {
-      maps.HitMapC[ux][static_cast<std::size_t>(y)] = code(x, kMapHeight + y);
-      maps.HitMapM[ux][static_cast<std::size_t>(y)] = code(x, kMapHeight + kDetailMapHeight + y);
-    }
+  for (std::size_t x = 1; x <= kMapWidth; ++x) {
+    const int rowStart = static_cast<int>(x - 1) * kHitMatrixColumns;
+    copyColumns(maps.HitMap[x], rowStart);
+    copyColumns(maps.HitMapC[x], rowStart + kMapHeight);
+    copyColumns(maps.HitMapM[x], rowStart + kMapHeight + kDetailMapHeight);
   }
   return true;
 }

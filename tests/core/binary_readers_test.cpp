@@ -49,6 +49,8 @@ TEST_F(BinaryReaders, HitMatrixIsSplitIntoTheThreeMaps) {
   at(281, 636) = 9;
   at(2, 2) = 300;    // no region code
   at(3, 3) = -1;
+  at(4, 4) = 0x105;
+  at(4, 5) = 0x1000005;
   folder.Write("puntos3", Integers(matrix));
   ASSERT_TRUE(LoadHitMaps("puntos3", Tabs().Maps));
   const HitMaps& maps = Tabs().Maps;
@@ -59,6 +61,8 @@ TEST_F(BinaryReaders, HitMatrixIsSplitIntoTheThreeMaps) {
   EXPECT_EQ(maps.HitMapM[281][220], 9);
   EXPECT_EQ(maps.HitMap[2][2], 0);
   EXPECT_EQ(maps.HitMap[3][3], 0);
+  EXPECT_EQ(maps.HitMap[4][4], 0);
+  EXPECT_EQ(maps.HitMap[4][5], 0);
 }
 
 TEST_F(BinaryReaders, MissingAndShortFilesAreReported) {
