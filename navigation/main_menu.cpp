@@ -54,9 +54,10 @@ QPixmap SpeechBubble(QSize size) {
   QPainterPath path;
   path.addRoundedRect(QRectF(1, 1, size.width() - 2, size.height() - 24), 18, 18);
   path.addPolygon(QPolygonF({QPointF(40, size.height() - 26), QPointF(22, size.height() - 1), QPointF(70, size.height() - 26)}));
-  painter.fillPath(path.simplified(), Qt::white);
+  const QPainterPath outline = path.simplified();
+  painter.fillPath(outline, Qt::white);
   painter.setPen(QPen(QColor(0x60, 0x60, 0x60), 2));
-  painter.drawPath(path.simplified());
+  painter.drawPath(outline);
   return bubble;
 }
 
