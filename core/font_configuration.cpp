@@ -1,6 +1,8 @@
 #include "core/font_configuration.h"
 
+#include <QFont>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStringList>
 
 #ifdef VELMORA_FONTCONFIG
@@ -20,7 +22,12 @@ std::future<void> StartReadingFontConfiguration() {
 }
 
 std::future<void> StartFillingFontDatabase() {
-  return std::async(std::launch::async, [] { QFontDatabase::families(); });
+  return std::async(std::launch::async, [] {
+    QFontDatabase::families();
+    // The screens' family is seldom installed under its own name: the first text laid out in it
+    // looks for its stand-ins, which Qt keeps for every thread once found.
+    QFontMetrics(QFont(QStringLiteral("Arial"))).horizontalAdvance(QLatin1Char('x'));
+  });
 }
 
 }  // namespace velmora
