@@ -34,14 +34,14 @@ struct FramePictures {
 const FramePictures& SharedFramePictures() {
   static FramePictures pictures;
   const SharedBitmaps& b = Bitmaps();
-  const std::array<qint64, 4> sources = {b.BmpFloor.cacheKey(), b.BmpFrameLeft.cacheKey(), b.BmpFrameRight.cacheKey(),
-                                         b.BmpFrameTop.cacheKey()};
+  const std::array<qint64, 4> sources = {b.BmpFloor->cacheKey(), b.BmpFrameLeft->cacheKey(), b.BmpFrameRight->cacheKey(),
+                                         b.BmpFrameTop->cacheKey()};
   if (pictures.floor.isNull() || pictures.sources != sources) {
     pictures.sources = sources;
-    pictures.floor = Tiled(b.BmpFloor, kScreenWidth, kScreenHeight);
-    pictures.left = Tiled(b.BmpFrameLeft, std::max(b.BmpFrameLeft.width(), 1), kScreenHeight);
-    pictures.right = Tiled(b.BmpFrameRight, std::max(b.BmpFrameRight.width(), 1), kScreenHeight);
-    pictures.top = QPixmap::fromImage(b.BmpFrameTop.scaled(kScreenWidth, 33, Qt::IgnoreAspectRatio));
+    pictures.floor = Tiled(*b.BmpFloor, kScreenWidth, kScreenHeight);
+    pictures.left = Tiled(*b.BmpFrameLeft, std::max(b.BmpFrameLeft->width(), 1), kScreenHeight);
+    pictures.right = Tiled(*b.BmpFrameRight, std::max(b.BmpFrameRight->width(), 1), kScreenHeight);
+    pictures.top = QPixmap::fromImage(b.BmpFrameTop->scaled(kScreenWidth, 33, Qt::IgnoreAspectRatio));
   }
   return pictures;
 }

@@ -3,6 +3,8 @@
 #include <QBitmap>
 #include <QFile>
 #include <QImageReader>
+#include <cstdint>
+#include <cstdlib>
 #include <memory>
 
 #include "core/common.h"
@@ -33,10 +35,66 @@ QImage LoadDataPicture(std::string_view name) {
   return reader.read();
 }
 
+namespace {
+
+std::uint32_t LittleEndianAt(const QByteArray& bytes, int at, int size) {
+  std::uint32_t value = 0;
+  for (int i = size - 1; i >= 0; --i) value = (value << 8) | static_cast<std::uint8_t>(bytes[at + i]);
+  return value;
+}
+
+bool IsWholeUncompressedBitmap(std::string_view name) {
+  const auto fileSize = DataFileSize(name);
+  QFile file(QString::fromStdString(NativePath(name)));
+  if (!fileSize || !file.open(QIODevice::ReadOnly)) return false;
+  constexpr int kHeadersSize = 54;  // the file header and the smallest information header
+  const QByteArray head = file.peek(kHeadersSize);
+  if (head.size() < kHeadersSize || !head.startsWith("BM")) return false;
+  const std::uint32_t pixelsAt = LittleEndianAt(head, 10, 4);
+  const std::uint32_t informationSize = LittleEndianAt(head, 14, 4);
+  const auto width = static_cast<std::int32_t>(LittleEndianAt(head, 18, 4));
+  const auto height = static_cast<std::int32_t>(LittleEndianAt(head, 22, 4));  // negative: top row first
+  const std::uint32_t bitsPerPixel = LittleEndianAt(head, 28, 2);
+  const std::uint32_t compression = LittleEndianAt(head, 30, 4);
+  if (informationSize < 40 || compression != 0 || width <= 0 || height == 0 || height == INT32_MIN) return false;
+  QImageReader reader(&file, "bmp");
+  reader.setAutoDetectImageFormat(false);
+  if (!reader.size().isValid()) return false;
+  const std::uint64_t rowBytes = (std::uint64_t{static_cast<std::uint32_t>(width)} * bitsPerPixel + 31) / 32 * 4;
+  return pixelsAt + rowBytes * static_cast<std::uint64_t>(std::abs(height)) <= *fileSize;
+}
+
+}  // namespace
+
+bool DataPicture::Prepare(std::string_view file) {
+  waitingFile_.clear();
+  image_ = QImage();
+  if (IsWholeUncompressedBitmap(file)) {
+    waitingFile_ = file;
+    return true;
+  }
+  image_ = LoadDataPicture(file);
+  return !image_.isNull();
+}
+
+DataPicture& DataPicture::operator=(QImage image) {
+  waitingFile_.clear();
+  image_ = std::move(image);
+  return *this;
+}
+
+const QImage& DataPicture::operator*() const {
+  if (!waitingFile_.empty()) {
+    image_ = LoadDataPicture(waitingFile_);
+    waitingFile_.clear();
+  }
+  return image_;
+}
+
 void LoadSharedBitmaps() {
   SharedBitmaps& b = Bitmaps();
   struct Source {
-    QImage SharedBitmaps::*bitmap;
+    DataPicture SharedBitmaps::*bitmap;
     std::string_view file;
     bool isMap;
   };
@@ -48,8 +106,7 @@ void LoadSharedBitmaps() {
       {&SharedBitmaps::BmpFrameLeft, "marcoi", false}, {&SharedBitmaps::BmpFrameTop, "marcoar", false},
   };
   for (const Source& source : kSources) {
-    b.*source.bitmap = LoadDataPicture(source.file);
-    if (!(b.*source.bitmap).isNull()) continue;
+    if ((b.*source.bitmap).Prepare(source.file)) continue;
     if (source.isMap) ShowMessage("Faltan ficheros");
     StartAborted = true;
   }

@@ -3,19 +3,38 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <string>
+#include <string_view>
 
 namespace velmora {
 
+// A start-up picture: its file is checked when the data folder is read, and a bitmap that is
+// whole is decoded the first time it is used. The maps, frames and floor belong to screens a
+// session may never open, and decoding them was a tenth of the start-up.
+class DataPicture {
+ public:
+  // False when the file holds no readable picture. An uncompressed bitmap whose header Qt
+  // accepts and whose file holds every row it declares waits; any other picture is decoded now.
+  bool Prepare(std::string_view file);
+  DataPicture& operator=(QImage image);  // a picture made by the program
+  const QImage& operator*() const;
+  const QImage* operator->() const { return &**this; }
+
+ private:
+  mutable std::string waitingFile_;  // the file still to be decoded, if any
+  mutable QImage image_;
+};
+
 struct SharedBitmaps {
-  QImage BmpGirl, BmpPart, BmpHeli, BmpMap, BmpMapC, BmpMapM, BmpFloor, BmpFrameRight, BmpFrameLeft,
+  DataPicture BmpGirl, BmpPart, BmpHeli, BmpMap, BmpMapC, BmpMapM, BmpFloor, BmpFrameRight, BmpFrameLeft,
       BmpFrameTop;
   // Filled or sized later by the screens.
   QImage BmpHelpBubble, BmpScratch, BmpDoor, BmpWalker;
 };
 
 SharedBitmaps& Bitmaps();
-// Loads the ten start-up pictures in their order; a missing one sets StartAborted (the three
-// maps also show "Faltan ficheros"), and loading goes on with the next.
+// Prepares the ten start-up pictures in their order; a missing or unreadable one sets
+// StartAborted (the three maps also show "Faltan ficheros"), and the next is prepared.
 void LoadSharedBitmaps();
 void ReleaseSharedBitmaps();
 

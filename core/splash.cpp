@@ -29,7 +29,7 @@ TBienvenida::TBienvenida()
   setAutoFillBackground(true);
 
   Image1 = new QLabel(this);
-  const QImage& girl = Bitmaps().BmpGirl;
+  const QImage& girl = *Bitmaps().BmpGirl;
   Image1->setPixmap(TransparentPixmap(girl));
   Image1->setGeometry(0, 16, girl.width(), girl.height());
 

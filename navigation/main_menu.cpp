@@ -38,7 +38,7 @@ class ZoomLayer : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    painter.drawImage(menu_->ZoomRect, Bitmaps().BmpPart);
+    painter.drawImage(menu_->ZoomRect, *Bitmaps().BmpPart);
     painter.drawPixmap(menu_->DoorX, menu_->DoorY, ImageListPuerta().frame(kDoorFrames - 1));
   }
 
@@ -91,8 +91,8 @@ Tform0::Tform0() {
   Bitmaps().BmpScratch = picture;
   Bitmaps().BmpDoor = QImage(ImageListPuerta().frameSize(), QImage::Format_ARGB32);
   Bitmaps().BmpWalker = QImage(MenuImageList1().frameSize(), QImage::Format_ARGB32);
-  TileWidth = Bitmaps().BmpPart.width();
-  TileHeight = Bitmaps().BmpPart.height();
+  TileWidth = Bitmaps().BmpPart->width();
+  TileHeight = Bitmaps().BmpPart->height();
   BuildControls();
   ImageDejar->setPixmap(TransparentPixmap(sign.scaled(ImageDejar->size())));
   Imagefaraon->setPixmap(QPixmap::fromImage(picture));
@@ -118,7 +118,7 @@ void Tform0::BuildControls() {
   // The tiles are laid by the background brush as the corridor is drawn: building a screen-sized
   // picture of them first was a good part of the start-up.
   QPalette floor = mosaico->palette();
-  floor.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(Bitmaps().BmpPart)));
+  floor.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(*Bitmaps().BmpPart)));
   mosaico->setPalette(floor);
   mosaico->setAutoFillBackground(true);
   mosaico->setMouseTracking(true);

@@ -21,7 +21,7 @@ TForm7::TForm7()
                            Qt::WindowCloseButtonHint) {
   setWindowTitle(" ");
   setAttribute(Qt::WA_ShowWithoutActivating);
-  picture_ = Bitmaps().BmpMap;
+  picture_ = *Bitmaps().BmpMap;
   const QSize size = picture_.isNull() ? QSize(kMapWidth, kMapHeight) : picture_.size();
   setFixedSize(size.width(), size.height() + 10);
   move(kScreenWidth - size.width(), 0);
@@ -51,7 +51,7 @@ TForm7::~TForm7() {
 }
 
 void TForm7::ShowStars(const std::array<bool, kCommunities + 1>& marked, QPoint screenTopLeft) {
-  picture_ = Bitmaps().BmpMap;
+  picture_ = *Bitmaps().BmpMap;
   MapaEstrellas->setPixmap(QPixmap::fromImage(picture_));
   stars_ = std::make_unique<StarBlinker>(marked);
   move(screenTopLeft + QPoint(kScreenWidth - width(), 0));

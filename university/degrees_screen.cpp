@@ -234,7 +234,7 @@ void TForm1::BuildControls() {
   PanelEstrellas = Panel(this, QRect(72, 78, kMapWidth + 20, kMapHeight + 20), Colour(ColourPeach));
   mapa = new QLabel(PanelEstrellas);
   mapa->setGeometry(10, 10, kMapWidth, kMapHeight);
-  mapa->setPixmap(QPixmap::fromImage(Bitmaps().BmpMap));
+  mapa->setPixmap(QPixmap::fromImage(*Bitmaps().BmpMap));
   mapa->setMouseTracking(true);
   mapa->installEventFilter(this);
   ListComunidad = ScreenList(this, QRect(60, 56, 320, 297));

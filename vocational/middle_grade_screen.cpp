@@ -29,7 +29,7 @@ class FlightLayer : public QWidget {
     QPainter painter(this);
     const TForm3& s = *screen_;
     if (s.heli.isActive() && s.FlightStep <= 2) {
-      const QImage& heli = Bitmaps().BmpHeli;
+      const QImage& heli = *Bitmaps().BmpHeli;
       const QPushButton* button = s.FlightStep == 1 ? s.botTit2 : s.botLug2;
       if (!heli.isNull() && button->isVisible())
         painter.drawImage(button->x() + button->width() - heli.width() / 2, button->y() - heli.height(), heli);

@@ -152,10 +152,10 @@ VocationalScreen::VocationalScreen(Grade grade) : ScreenGrade(grade) {
   mapac->setGeometry(QRect(kDetailAt, QSize(281, 220)));
   mapam = new QLabel(this);
   mapam->setGeometry(QRect(kDetailAt, QSize(281, 220)));
-  mapImage_ = Bitmaps().BmpMap;
+  mapImage_ = *Bitmaps().BmpMap;
   mapa->setPixmap(QPixmap::fromImage(mapImage_));
-  mapac->setPixmap(QPixmap::fromImage(Bitmaps().BmpMapC));
-  mapam->setPixmap(QPixmap::fromImage(Bitmaps().BmpMapM));
+  mapac->setPixmap(QPixmap::fromImage(*Bitmaps().BmpMapC));
+  mapam->setPixmap(QPixmap::fromImage(*Bitmaps().BmpMapM));
   for (QLabel* map : {mapa, mapac, mapam}) {
     map->setMouseTracking(true);
     map->installEventFilter(this);
@@ -323,7 +323,7 @@ void VocationalScreen::ShowInfo(const std::vector<std::string>& lines, bool watc
 // ---- Maps ------------------------------------------------------------------------------------
 
 void VocationalScreen::RepaintMap() {
-  mapImage_ = Bitmaps().BmpMap;
+  mapImage_ = *Bitmaps().BmpMap;
   mapa->setPixmap(QPixmap::fromImage(mapImage_));
 }
 

@@ -42,7 +42,7 @@ constexpr Band kLandscapeBand{10.2, 10.15, 5.35};
 void HeaderBand(PrintCanvas& canvas, const Band& band, double bandHeight) {
   SetPageFontBold(canvas, true);
   RectangleUnits(canvas, 0.5, 0.1, band.right, 0.1 + bandHeight);
-  PrintBitmap(canvas, UnitsRect(0.6, 0.13, 0.95, 0.68), Bitmaps().BmpGirl);
+  PrintBitmap(canvas, UnitsRect(0.6, 0.13, 0.95, 0.68), *Bitmaps().BmpGirl);
   canvas.SetWhiteBrush(true);
   SetPageFontSize(canvas, 10);
   MoveToUnits(band.yearRight, 0.2);

@@ -3,7 +3,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QColor>
+#include <QImage>
+
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "core/common.h"
 #include "core/shared_bitmaps.h"
@@ -56,7 +61,7 @@ TEST_F(StartUp, ACompleteFolderStartsWithTheCentreSettings) {
   EXPECT_EQ(Tabs().CountInformaL, 2);
   EXPECT_EQ(Tabs().TabInformaL[0].size(), 60u);
   EXPECT_EQ(Tabs().CountMateriasL, 1);
-  EXPECT_EQ(Bitmaps().BmpMapC.height(), 220);
+  EXPECT_EQ(Bitmaps().BmpMapC->height(), 220);
   EXPECT_EQ(RegionAnchor[13].x, 114);
   EXPECT_EQ(RegionAnchor[19].y, 174);
   EXPECT_EQ(ColourPeach, RGB(249, 209, 183));
@@ -249,6 +254,39 @@ TEST_F(StartUp, AMissingPictureAbortsSilentlyButAMissingMapSaysSo) {
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_TRUE(StartAborted);
   EXPECT_EQ(Tabs().CountInformaL, 2);  // the rest of the preparation still runs
+}
+
+TEST_F(StartUp, WholeBitmapsAreDecodedWhenFirstUsedAndOthersAtOnce) {
+  const std::filesystem::path folder = fixture.path() / "velmora15_16";
+  QImage png(kMapWidth, kDetailMapHeight, QImage::Format_RGB32);
+  png.fill(Qt::red);
+  ASSERT_TRUE(png.save(QString::fromStdString((folder / "mapac").string()), "PNG"));
+  Run();
+  ASSERT_FALSE(StartAborted);
+  EXPECT_EQ(Bitmaps().BmpMapC->pixelColor(3, 3), QColor(Qt::red));
+  // A whole bitmap is read when first used, and reads as it would have at once.
+  std::filesystem::rename(folder / "mapam", folder / "kept");
+  EXPECT_TRUE(Bitmaps().BmpMapM->isNull());
+  std::filesystem::rename(folder / "kept", folder / "mapam");
+  EXPECT_EQ(*Bitmaps().BmpMap, LoadDataPicture("mapa"));
+  EXPECT_EQ(Bitmaps().BmpMap->size(), QSize(kMapWidth, kMapHeight));
+  Bitmaps().BmpMap = QImage(2, 2, QImage::Format_RGB32);
+  EXPECT_EQ(Bitmaps().BmpMap->width(), 2);
+}
+
+TEST_F(StartUp, APictureThatMayNotReadWholeIsReadAtOnce) {
+  std::ifstream in(fixture.path() / "velmora15_16" / "mapac", std::ios::binary);
+  std::string cut((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  cut.resize(cut.size() - 1);  // the last row is one byte short: Qt reads the rest
+  data.Write("mapac", cut);
+  std::string refused = cut.substr(0, 54);
+  refused[28] = 7;  // seven bits a pixel
+  data.Write("mapam", refused + std::string(200000, '\0'));
+  Run();
+  EXPECT_EQ(platform.messages, std::vector<std::string>{"Faltan ficheros"});
+  EXPECT_TRUE(StartAborted);
+  data.Remove("mapac");
+  EXPECT_EQ(Bitmaps().BmpMapC->size(), QSize(kMapWidth, kDetailMapHeight));
 }
 
 TEST_F(StartUp, EachMissingMapAndPuntos3AreReportedInTurn) {

@@ -70,9 +70,9 @@ TEST_F(SampleDataFolder, EducationSystemTextsCarryEveryCodeTheScreensLookUp) {
 
 TEST_F(SampleDataFolder, MapsAndHitTablesAgreeWithTheRegionFiles) {
   const SharedBitmaps& b = Bitmaps();
-  EXPECT_EQ(b.BmpMap.size(), QSize(kMapWidth, kMapHeight));
-  EXPECT_EQ(b.BmpMapC.size(), QSize(kMapWidth, kDetailMapHeight));
-  EXPECT_EQ(b.BmpMapM.size(), QSize(kMapWidth, kDetailMapHeight));
+  EXPECT_EQ(b.BmpMap->size(), QSize(kMapWidth, kMapHeight));
+  EXPECT_EQ(b.BmpMapC->size(), QSize(kMapWidth, kDetailMapHeight));
+  EXPECT_EQ(b.BmpMapM->size(), QSize(kMapWidth, kDetailMapHeight));
 
   auto codesOf = [](const auto& table, int height, int highest) {
     std::set<int> codes;
@@ -226,8 +226,8 @@ TEST_F(SampleDataFolder, CertificateFilesRunInParallel) {
 
 TEST_F(SampleDataFolder, PicturesAndSounds) {
   for (const char* picture : {"rotulon.bmp", "imagen", "imagen2"}) EXPECT_FALSE(LoadDataPicture(picture).isNull()) << picture;
-  EXPECT_FALSE(Bitmaps().BmpGirl.isNull());
-  EXPECT_EQ(Bitmaps().BmpFrameTop.height(), 33);
+  EXPECT_FALSE(Bitmaps().BmpGirl->isNull());
+  EXPECT_EQ(Bitmaps().BmpFrameTop->height(), 33);
   for (const char* sound : {"tecla.wav", "motor.wav"}) {
     std::ifstream in(sound, std::ios::binary);
     char header[12] = {};

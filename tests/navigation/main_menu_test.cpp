@@ -68,7 +68,7 @@ TEST_F(MainMenu, LabelsCaptionsAndHintsFromTheTexts) {
   EXPECT_FALSE(menu->BotRetroce->isHidden());
   EXPECT_EQ(menu->LabelCentro->text(), ToQString(CentreName));
   EXPECT_EQ(menu->LabelAno->text(), "2015/16");
-  EXPECT_EQ(menu->TileWidth, Bitmaps().BmpPart.width());
+  EXPECT_EQ(menu->TileWidth, Bitmaps().BmpPart->width());
   EXPECT_EQ(menu->anda->pos(), QPoint(100, 235));
   EXPECT_TRUE(menu->piloto.isActive());
   EXPECT_EQ(menu->piloto.interval(), 200);
