@@ -61,13 +61,15 @@ QPixmap SpeechBubble(QSize size) {
   return bubble;
 }
 
-QLabel* TextLabel(QWidget* parent, const QString& text, QPoint at, int width, int points, bool bold = false) {
+// The walker's words, inside the bubble from its top left. The box is the bubble's inside rather
+// than the text's own size: measuring the text would load its font at start-up, for words said
+// once the walker has walked in.
+QLabel* BubbleText(QWidget* parent, const QString& text) {
   auto* label = new QLabel(text, parent);
-  label->setFont(ScreenFont("Arial", points, bold));
+  label->setFont(ScreenFont("Arial", 9, false));
   label->setWordWrap(true);
-  label->setFixedWidth(width);
-  label->adjustSize();
-  label->move(at);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setGeometry(244, 168, 180, 100);
   return label;
 }
 
@@ -181,10 +183,10 @@ void Tform0::BuildControls() {
   first += " ";
   first += kSchoolYear;
   first += ".";
-  LabelBocadillo1 = TextLabel(this, ToQString(first), QPoint(244, 168), 180, 9);
+  LabelBocadillo1 = BubbleText(this, ToQString(first));
   std::string second(TextLine(16));
   for (int line : {265, 266, 267}) second += "\n" + std::string(TextLine(line));
-  labelBocadillo2 = TextLabel(this, ToQString(second), QPoint(244, 168), 180, 9);
+  labelBocadillo2 = BubbleText(this, ToQString(second));
   for (QLabel* label : {LabelBocadillo1, labelBocadillo2}) {
     SetColours(label, Qt::transparent, Qt::black);
     label->hide();
