@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "core/common.h"
+#include "core/qt_text.h"
 #include "core/navigation.h"
 #include "core/platform/qt_platform.h"
 #include "core/platform/recording_platform.h"
@@ -82,6 +83,17 @@ TEST_F(ProgramBodyTest, TheSplashAsDrawnAndStayingWithoutAMainMenu) {
   EXPECT_EQ(body.splash->ProgressBar1->geometry(), QRect(96, 120, 193, 17));
   EXPECT_EQ(body.splash->ProgressBar1->value(), 100);
   EXPECT_EQ(body.mainForm, nullptr);
+
+  // The bar fills from the left in proportion to its value.
+  QProgressBar& bar = *body.splash->ProgressBar1;
+  const auto filledAt = [&bar](int value, int x) {
+    bar.setValue(value);
+    return bar.grab().toImage().pixelColor(x, 8) == ToQColor(ColourMaroon);
+  };
+  EXPECT_TRUE(filledAt(100, 190));
+  EXPECT_TRUE(filledAt(50, 90));
+  EXPECT_FALSE(filledAt(50, 100));
+  EXPECT_FALSE(filledAt(0, 3));
 }
 
 TEST_F(ProgramBodyTest, ScreensAreCreatedInTheFixedOrder) {
