@@ -26,6 +26,23 @@ void AssignField(FixedString<N>& target, std::string_view line, int column, int 
   target = Field(line, column, length);
 }
 
+void DecodeHitMaps(const std::string& buffer, HitMaps& maps) {
+  // The file holds little-endian 32-bit codes; one outside 0..255 (a higher byte set) is no
+  // region. Each x holds the three maps' columns one after another.
+  const auto* codes = reinterpret_cast<const unsigned char*>(buffer.data());
+  const auto copyColumns = [&](auto& row, int first) {
+    const unsigned char* code = codes + static_cast<std::size_t>(first) * 4;
+    for (std::size_t y = 1; y < row.size(); ++y, code += 4)
+      row[y] = (code[1] | code[2] | code[3]) == 0 ? code[0] : 0;
+  };
+  for (std::size_t x = 1; x <= kMapWidth; ++x) {
+    const int rowStart = static_cast<int>(x - 1) * kHitMatrixColumns;
+    copyColumns(maps.HitMap[x], rowStart);
+    copyColumns(maps.HitMapC[x], rowStart + kMapHeight);
+    copyColumns(maps.HitMapM[x], rowStart + kMapHeight + kDetailMapHeight);
+  }
+}
+
 }  // namespace
 
 std::int32_t Int32At(ConstBytes bytes, std::size_t index) {
@@ -75,21 +92,27 @@ bool ReadDegreeRecords(std::string_view name, std::array<DegreeRecord, kMaxDegre
 bool LoadHitMaps(std::string_view name, HitMaps& maps) {
   std::string buffer;
   if (!ReadBinaryFile(name, buffer, kHitRecordSize)) return false;
-  // The file holds little-endian 32-bit codes; one outside 0..255 (a higher byte set) is no
-  // region. Each x holds the three maps' columns one after another.
-  const auto* codes = reinterpret_cast<const unsigned char*>(buffer.data());
-  const auto copyColumns = [&](auto& row, int first) {
-    const unsigned char* code = codes + static_cast<std::size_t>(first) * 4;
-    for (std::size_t y = 1; y < row.size(); ++y, code += 4)
-      row[y] = (code[1] | code[2] | code[3]) == 0 ? code[0] : 0;
-  };
-  for (std::size_t x = 1; x <= kMapWidth; ++x) {
-    const int rowStart = static_cast<int>(x - 1) * kHitMatrixColumns;
-    copyColumns(maps.HitMap[x], rowStart);
-    copyColumns(maps.HitMapC[x], rowStart + kMapHeight);
-    copyColumns(maps.HitMapM[x], rowStart + kMapHeight + kDetailMapHeight);
-  }
+  DecodeHitMaps(buffer, maps);
   return true;
+}
+
+void PrepareHitMaps() {
+  const auto size = DataFileSize(kHitMapFile);
+  if (!size || *size < kHitRecordSize) return ReportMissingFile(kHitMapFile);
+  Tabs().HitMapsPending = true;
+}
+
+const HitMaps& MapHitCodes() {
+  SharedTables& t = Tabs();
+  if (t.HitMapsPending) {
+    t.HitMapsPending = false;
+    std::string buffer;
+    if (ReadWholeFile(kHitMapFile, buffer) && buffer.size() >= kHitRecordSize)
+      DecodeHitMaps(buffer, t.Maps);
+    else
+      ShowMessage(MissingFileText(kHitMapFile));
+  }
+  return t.Maps;
 }
 
 void LoadRegionNames(std::string_view name, ComarcaTable& table, int& count, int width) {

@@ -22,6 +22,14 @@ bool ReadDegreeRecords(std::string_view name, std::array<DegreeRecord, kMaxDegre
 // 0..255 is no region code and is stored as 0.
 bool LoadHitMaps(std::string_view name, HitMaps& maps);
 
+inline constexpr std::string_view kHitMapFile = "puntos3";
+// The start-up only checks that the hit-map file is whole (reported as missing when it is not);
+// its codes are read the first time a map is pointed at, as most sessions never open one.
+void PrepareHitMaps();
+// The hit maps, read on the first call after PrepareHitMaps. A file gone since then is reported
+// without stopping the program, and the maps find no region.
+const HitMaps& MapHitCodes();
+
 // "comarcas": 41 comarca lines stored at their codes, then further entries from 42 on.
 // A line without a numeric code that fits the table shows "mal " + its number and stops
 // (count not set).

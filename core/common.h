@@ -129,7 +129,8 @@ struct SharedTables {
 
   // Binary tables and the structured readers' results.
   BinaryTables Binary;
-  HitMaps Maps;
+  HitMaps Maps;  // read through MapHitCodes()
+  bool HitMapsPending = false;  // until their codes are read
 };
 
 // The one instance; valid between AllocateSharedTables and ReleaseSharedTables.

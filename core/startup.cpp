@@ -140,12 +140,12 @@ void RunStageA(const std::vector<std::string>& parameters, const std::filesystem
 
   LoadSharedBitmaps();
   SetRegionAnchors();
-  if (!DataFileExists("puntos3")) {
+  if (!DataFileExists(kHitMapFile)) {
     ShowMessage("Faltan ficheros");
     StartAborted = true;
     return;
   }
-  LoadHitMaps("puntos3", tabs.Maps);
+  PrepareHitMaps();
   LoadLines600(LanguageFolder + "informa_l", tabs.TabInformaL, tabs.CountInformaL, WidthStd);
   LoadLines600(LanguageFolder + "materias_l", tabs.TabMateriasL, tabs.CountMateriasL, WidthStd);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/binary_readers.h"
 #include "core/code_table.h"
 #include "core/text_helpers.h"
 #include "core/text_table.h"
@@ -207,19 +208,19 @@ HoverLabel HoverMap(MapKind map, int x, int y) {
   const auto uy = static_cast<std::size_t>(y);
   switch (map) {
     case MapKind::Communities:
-      MapRegion = t.Maps.HitMap[ux][uy];
+      MapRegion = MapHitCodes().HitMap[ux][uy];
       if (MapRegion >= 1 && MapRegion <= kCommunities)
         label.text = TrimBlanks(Field(t.TabComunida[static_cast<std::size_t>(MapRegion)].view(), 3, 45));
       break;
     case MapKind::Comarcas:
-      MapRegion = t.Maps.HitMapC[ux][uy];
+      MapRegion = MapHitCodes().HitMapC[ux][uy];
       if (MapRegion >= 1 && MapRegion <= kComarcas) {
         label.text = t.Binary.Comarcas.name[static_cast<std::size_t>(MapRegion)].str();
         label.handCursor = true;
       }
       break;
     case MapKind::Zones: {
-      MapRegion = t.Maps.HitMapM[ux][uy];
+      MapRegion = MapHitCodes().HitMapM[ux][uy];
       if (MapRegion < 1 || MapRegion > kZones) break;
       const MunicipalityTable& m = t.Binary.Municipalities;
       const auto& zone = m.ZoneTable[static_cast<std::size_t>(MapRegion)];

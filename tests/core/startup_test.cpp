@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/binary_readers.h"
 #include "core/common.h"
 #include "core/shared_bitmaps.h"
 #include "core/text_table.h"
@@ -57,7 +58,7 @@ TEST_F(StartUp, ACompleteFolderStartsWithTheCentreSettings) {
   EXPECT_FALSE(NonCastilian);
   EXPECT_EQ(TextLine(338), "cas 338");
   EXPECT_EQ(DirectXVersion, 9);
-  EXPECT_EQ(Tabs().Maps.HitMap[1][1], 4);
+  EXPECT_EQ(MapHitCodes().HitMap[1][1], 4);
   EXPECT_EQ(Tabs().CountInformaL, 2);
   EXPECT_EQ(Tabs().TabInformaL[0].size(), 60u);
   EXPECT_EQ(Tabs().CountMateriasL, 1);
@@ -287,6 +288,28 @@ TEST_F(StartUp, APictureThatMayNotReadWholeIsReadAtOnce) {
   EXPECT_TRUE(StartAborted);
   data.Remove("mapac");
   EXPECT_EQ(Bitmaps().BmpMapC->size(), QSize(kMapWidth, kDetailMapHeight));
+}
+
+TEST_F(StartUp, TheHitMapsAreCheckedAtStartAndReadOnFirstUse) {
+  data.Write("puntos3", std::string(kHitRecordSize - 1, '\0'));
+  Run();
+  EXPECT_EQ(platform.messages, std::vector<std::string>{"Faltan ficheros (puntos3). Vuelva a instalar el programa"});
+  EXPECT_TRUE(StartAborted);
+
+  // Gone once the program runs: said when a map is first pointed at, and the program goes on.
+  platform.messages.clear();
+  ResetCommonState();
+  std::string hits(kHitRecordSize, '\0');
+  hits[0] = 4;
+  data.Write("puntos3", hits);
+  Run();
+  ASSERT_FALSE(StartAborted);
+  data.Remove("puntos3");
+  EXPECT_EQ(MapHitCodes().HitMap[1][1], 0);
+  EXPECT_EQ(platform.messages, std::vector<std::string>{"Faltan ficheros (puntos3). Vuelva a instalar el programa"});
+  EXPECT_FALSE(StartAborted);
+  MapHitCodes();
+  EXPECT_EQ(platform.messages.size(), 1u);  // said once
 }
 
 TEST_F(StartUp, EachMissingMapAndPuntos3AreReportedInTurn) {

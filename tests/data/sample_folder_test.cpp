@@ -84,7 +84,7 @@ TEST_F(SampleDataFolder, MapsAndHitTablesAgreeWithTheRegionFiles) {
       }
     return codes;
   };
-  const HitMaps& maps = Tabs().Maps;
+  const HitMaps& maps = MapHitCodes();
   EXPECT_EQ(codesOf(maps.HitMap, kMapHeight, 19).size(), 19u);
   EXPECT_EQ(codesOf(maps.HitMapC, kDetailMapHeight, 41).size(), 41u);
   EXPECT_EQ(codesOf(maps.HitMapM, kDetailMapHeight, 28).size(), 28u);
