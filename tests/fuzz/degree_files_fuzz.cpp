@@ -3,8 +3,8 @@
 // three FP grades and the certificates, driven by the script that follows the files.
 #include <array>
 
-#include "core/binary_tables.h"
 #include "core/line_loaders.h"
+#include "tests/fuzz/degree_files_inputs.h"
 #include "tests/fuzz/fuzz_folder.h"
 #include "university/admission_info.h"
 #include "university/degree_files.h"
@@ -18,19 +18,6 @@
 using namespace velmora;
 
 namespace {
-
-constexpr std::size_t kOffers = 4 * kOfferRecordSize;
-constexpr std::array<fuzz::FileSpec, 40> kFiles = {{
-    {"cas\\materiasp"}, {"cas\\carreran"}, {"cas\\carrenue"}, {"cas\\carreranb"}, {"cas\\otros"},
-    {"cas\\itinerar"},  {"cas\\fp"},       {"cas\\reqfp"},    {"cas\\asignafp"},  {"cas\\asignaot"},
-    {"cas\\activida"},  {"cas\\familias"}, {"cas\\profesio"}, {"cas\\fpba"},      {"cas\\informa"},
-    {"cas\\fp2"},       {"cas\\asignagm"}, {"comunida"},      {"lugar"},          {"comuint"},
-    {"lu1"},            {"lu2"},           {"lu3"},           {"lu4"},            {"datgrub", 3 * kGroupRecordSize},
-    {"datcarn", 2 * kDegreeStringsSize},   {"datcarnue", 2 * kDegreeStringsSize},
-    {"datgrados", kMaxDegrees * 14 * 4},   {"datfps", 20000}, {"datluggs", kOffers},
-    {"dobles"},         {"datluggm", kOffers}, {"datlugbas", kOffers}, {"comarcas"}, {"comarcasm"},
-    {"fami_estad.txt"}, {"cas\\asignaba"},  {"cas\\informa_l"}, {"cas\\certifica"}, {"cas\\certificah"},
-}};
 
 void DrivePlaceModel(fuzz::Script& script) {
   ResetPlaceModel();
@@ -109,7 +96,7 @@ void DriveTitles(fuzz::Script& script) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::FreshState();
   LanguageFolder = "cas\\";
-  fuzz::Script script(fuzz::UnpackFiles(fuzz::Input(data, size), kFiles));
+  fuzz::Script script(fuzz::UnpackFiles(fuzz::Input(data, size), fuzz::kDegreeFiles));
   LoadDegreeFiles();
   if (StartAborted) return 0;
   LoadVocationalFiles();

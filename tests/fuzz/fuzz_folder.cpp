@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -71,6 +73,20 @@ Input UnpackFiles(Input input, std::span<const FileSpec> files) {
     if (!written[i]) std::filesystem::remove(NativePath(files[i].name), error);
   }
   return input.empty() ? input : input.subspan(1);
+}
+
+std::string PackFiles(const std::vector<std::pair<std::size_t, std::string>>& files, std::string_view script) {
+  std::string input;
+  for (const auto& [index, bytes] : files) {
+    const std::size_t length = std::min<std::size_t>(bytes.size(), 0xFFFF);
+    input += static_cast<char>(index);
+    input += static_cast<char>(length & 0xFF);
+    input += static_cast<char>(length >> 8);
+    input.append(bytes, 0, length);
+  }
+  input += '\xFF';
+  input += script;
+  return input;
 }
 
 }  // namespace velmora::fuzz

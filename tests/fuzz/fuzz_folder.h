@@ -5,7 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/platform/recording_platform.h"
 
@@ -31,6 +34,10 @@ struct FileSpec {
 // what is left. Files not named are removed. Index 0xFF ends the files: what follows is returned
 // (a script of choices for the target).
 Input UnpackFiles(Input input, std::span<const FileSpec> files);
+
+// The input UnpackFiles reads back: a record for each file (its index, and at most 65535 of its
+// bytes), the end mark, then the script.
+std::string PackFiles(const std::vector<std::pair<std::size_t, std::string>>& files, std::string_view script);
 
 // Reads choices from a script; past its end every choice is 0.
 class Script {
