@@ -29,6 +29,13 @@ void ClearScreenRegistry();
 // when no such screen is registered or the start-up has not reached it.
 QWidget* ScreenNamed(std::string_view name);
 
+// A screen's one instance: the one it keeps (also when built outside the registry, as tests do),
+// or the registered one, built now.
+template <typename Screen>
+Screen* InstanceOrBuilt(Screen* instance, std::string_view name) {
+  return instance != nullptr ? instance : static_cast<Screen*>(ScreenNamed(name));
+}
+
 struct ScreenCreation {
   QWidget* mainForm = nullptr;  // the first screen created
   bool aborted = false;

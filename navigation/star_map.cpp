@@ -4,9 +4,9 @@
 
 #include "core/module_screen.h"
 #include "core/qt_text.h"
+#include "core/screen_registry.h"
 #include "core/shared_bitmaps.h"
 #include "core/widget_colours.h"
-#include "core/screen_registry.h"
 #include "vocational/map_widgets.h"
 
 namespace velmora {
@@ -14,7 +14,7 @@ namespace {
 TForm7* starMap = nullptr;
 }  // namespace
 
-TForm7* StarMap() { return starMap != nullptr ? starMap : static_cast<TForm7*>(ScreenNamed("TForm7")); }
+TForm7* StarMap() { return InstanceOrBuilt(starMap, "TForm7"); }
 
 TForm7::TForm7()
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -8,11 +8,11 @@
 #include "core/display_helpers.h"
 #include "core/qt_text.h"
 #include "core/screen_controls.h"
+#include "core/screen_registry.h"
 #include "core/shell.h"
 #include "core/text_helpers.h"
 #include "core/text_table.h"
 #include "core/widget_colours.h"
-#include "core/screen_registry.h"
 #include "university/degree_tables.h"
 
 namespace velmora {
@@ -59,7 +59,7 @@ QString PageHtml(const std::string& page) {
 
 }  // namespace
 
-TForm6* AdmissionScreen() { return admissionScreen != nullptr ? admissionScreen : static_cast<TForm6*>(ScreenNamed("TForm6")); }
+TForm6* AdmissionScreen() { return InstanceOrBuilt(admissionScreen, "TForm6"); }
 
 TForm6::TForm6() {
   SetColours(this, ToQColor(ColourCream), Qt::black);

@@ -8,10 +8,10 @@
 #include "core/common.h"
 #include "core/qt_text.h"
 #include "core/screen_controls.h"
+#include "core/screen_registry.h"
 #include "core/shell.h"
 #include "core/text_table.h"
 #include "core/widget_colours.h"
-#include "core/screen_registry.h"
 
 namespace velmora {
 namespace {
@@ -98,7 +98,7 @@ class ChartBox : public QWidget {
   }
 };
 
-TFormEstGra* UniversityStatistics() { return statisticsScreen != nullptr ? statisticsScreen : static_cast<TFormEstGra*>(ScreenNamed("TFormEstGra")); }
+TFormEstGra* UniversityStatistics() { return InstanceOrBuilt(statisticsScreen, "TFormEstGra"); }
 
 TFormEstGra::TFormEstGra() {
   SetColours(this, ToQColor(ColourCream), Qt::black);

@@ -8,10 +8,10 @@
 #include "core/common.h"
 #include "core/qt_text.h"
 #include "core/screen_controls.h"
+#include "core/screen_registry.h"
 #include "core/shell.h"
 #include "core/text_table.h"
 #include "core/widget_colours.h"
-#include "core/screen_registry.h"
 #include "vocational/place_model.h"
 
 namespace velmora {
@@ -99,7 +99,7 @@ class StatChart : public QWidget {
   bool comparison_;
 };
 
-TEstadisticas* VocationalStatistics() { return statisticsScreen != nullptr ? statisticsScreen : static_cast<TEstadisticas*>(ScreenNamed("TEstadisticas")); }
+TEstadisticas* VocationalStatistics() { return InstanceOrBuilt(statisticsScreen, "TEstadisticas"); }
 
 TEstadisticas::TEstadisticas() {
   SetColours(this, ToQColor(ColourCream), Qt::black);
