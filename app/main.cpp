@@ -2,12 +2,9 @@
 #include <QApplication>
 
 #include "app/program.h"
-#include "core/font_configuration.h"
-#include "core/message_bus.h"
 
 int main(int argc, char** argv) {
-  velmora::SkipHopelessBusLaunch();  // before any thread starts
-  const auto fonts = velmora::StartReadingFontConfiguration();
+  const auto prepared = velmora::PrepareProcess();
   QApplication application(argc, argv);
   return velmora::RunVelmora();
 }

@@ -9,6 +9,7 @@
 #include "core/common.h"
 #include "core/font_configuration.h"
 #include "core/hint_window.h"
+#include "core/message_bus.h"
 #include "core/platform/qt_platform.h"
 #include "core/program_body.h"
 #include "core/qt_text.h"
@@ -16,6 +17,11 @@
 #include "core/startup.h"
 
 namespace velmora {
+
+std::future<void> PrepareProcess() {
+  SkipHopelessBusLaunch();  // it changes the environment: before the font thread starts
+  return StartReadingFontConfiguration();
+}
 
 int RunVelmora(bool quitWhenLoopStarts) {
   const auto fonts = StartFillingFontDatabase();

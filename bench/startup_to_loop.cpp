@@ -20,8 +20,6 @@
 #include <vector>
 
 #include "app/program.h"
-#include "core/font_configuration.h"
-#include "core/message_bus.h"
 #include "core/navigation.h"
 
 extern char** environ;
@@ -94,8 +92,7 @@ double Median(std::vector<double> values) {
 int main(int argc, char** argv) {
   if (argc > 1 && (std::strcmp(argv[1], kChildFlag) == 0 || std::strcmp(argv[1], kDoorsFlag) == 0)) {
     int childArgc = 1;
-    velmora::SkipHopelessBusLaunch();
-    const auto fonts = velmora::StartReadingFontConfiguration();
+    const auto prepared = velmora::PrepareProcess();
     QApplication application(childArgc, argv);
     if (std::strcmp(argv[1], kChildFlag) == 0) return velmora::RunVelmora(true);
     // A timer of its own (a zero one would be a posted call, run while the splash is painted).

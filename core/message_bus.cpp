@@ -29,13 +29,13 @@ bool BusLaunchCannotSucceed(std::string_view address, std::string_view runtimeFo
 
 void SkipHopelessBusLaunch() {
 #if defined(__unix__) && !defined(__APPLE__)
-  const auto variable = [](const char* name) {
+  const auto variable = [](const char* name, const char* unset) {
     const char* value = std::getenv(name);
-    return std::string(value == nullptr ? "" : value);
+    return std::string(value == nullptr ? unset : value);
   };
   // libdbus tries its own folder first, then the search path (the system's default when unset).
-  const std::string path = std::getenv("PATH") == nullptr ? "/bin:/usr/bin" : variable("PATH");
-  if (BusLaunchCannotSucceed(variable("DBUS_SESSION_BUS_ADDRESS"), variable("XDG_RUNTIME_DIR"), "/usr/bin:" + path))
+  const std::string searchPath = "/usr/bin:" + variable("PATH", "/bin:/usr/bin");
+  if (BusLaunchCannotSucceed(variable("DBUS_SESSION_BUS_ADDRESS", ""), variable("XDG_RUNTIME_DIR", ""), searchPath))
     setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);  // an address of no known kind fails at once
 #endif
 }
