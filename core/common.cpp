@@ -79,6 +79,7 @@ void ResetCommonState() {
   HelpStep = HelpStep2 = 0;
   FontSizeAdjust = 0;
   InAssistant = FromContextInfo = FPMFirstVisit = false;
+  StudentLabel.clear();
   WidthStd = 60;
   WidthShort = 55;
   WidthFP = 60;

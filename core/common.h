@@ -33,6 +33,8 @@ inline int FontSizeAdjust = 0;
 inline bool InAssistant = false;
 inline bool FromContextInfo = false;
 inline bool FPMFirstVisit = false;
+// The student's name and course for printed or saved results (Windows-1252).
+inline FixedString<45> StudentLabel;
 // Set while the higher-grade screen uses the map of Spain, so a click there chooses no university.
 inline bool DegreeMapBlocked = false;
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/printing/print_canvas.h"
@@ -51,6 +52,11 @@ class Platform {
   // Shows the print dialog: the chosen printer's canvas, or null when the user cancels. A PDF
   // file is proposed under a name made from the report's heading (Windows-1252).
   virtual std::unique_ptr<PrintCanvas> ChoosePrinter(std::string_view heading) = 0;
+
+  // Shows the save dialog for a text file, starting at the proposed path (UTF-8), asking before
+  // an existing file is replaced: the chosen path (UTF-8, ending ".txt" unless the user typed an
+  // extension), or none when the user cancels.
+  virtual std::optional<std::string> ChooseTextFile(std::string_view proposedPath) = 0;
 
   // Hands a web address (Windows-1252) or an absolute document path (UTF-8) to the desktop;
   // returns at once.

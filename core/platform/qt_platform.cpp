@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QMessageBox>
@@ -116,6 +117,17 @@ std::unique_ptr<PrintCanvas> QtPlatform::ChoosePrinter(std::string_view heading)
                     QAbstractPrintDialog::PrintShowPageSize);
   if (dialog.exec() != QDialog::Accepted) return nullptr;
   return std::make_unique<QtPrinterCanvas>(std::move(printer));
+}
+
+std::optional<std::string> QtPlatform::ChooseTextFile(std::string_view proposedPath) {
+  QFileDialog dialog(QApplication::activeWindow());
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter(QStringLiteral("*.txt"));
+  dialog.setDefaultSuffix(QStringLiteral("txt"));
+  dialog.selectFile(QString::fromUtf8(proposedPath.data(), static_cast<qsizetype>(proposedPath.size())));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().constFirst().toStdString();
 }
 
 void QtPlatform::OpenWithDesktop(std::string_view target) {

@@ -34,6 +34,7 @@ class QtPlatform : public Platform {
   void RestoreDisplayMode() override {}
   void PlaySound(std::string_view file, bool wait) override;
   std::unique_ptr<PrintCanvas> ChoosePrinter(std::string_view heading) override;
+  std::optional<std::string> ChooseTextFile(std::string_view proposedPath) override;
   void OpenWithDesktop(std::string_view target) override;
   int RunModal(QDialog& dialog) override;
   void Terminate() override;

@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -29,6 +30,9 @@ class RecordingPlatform : public Platform {
   // The printer the print dialog "chooses"; none (a cancelled dialog) when unset.
   std::function<std::unique_ptr<PrintCanvas>()> printerChoice;
   std::vector<std::string> opened;
+  // The path the save dialog "chooses"; a cancelled dialog when unset. The proposals are kept.
+  std::optional<std::string> textFileChoice;
+  std::vector<std::string> textFileProposals;
   // Answers a modal dialog (it may fill the dialog's controls first); 0 when unset.
   std::function<int(QDialog&)> modalAnswer;
   int modalCount = 0;
@@ -58,6 +62,10 @@ class RecordingPlatform : public Platform {
   }
   std::unique_ptr<PrintCanvas> ChoosePrinter(std::string_view) override {
     return printerChoice ? printerChoice() : nullptr;
+  }
+  std::optional<std::string> ChooseTextFile(std::string_view proposedPath) override {
+    textFileProposals.emplace_back(proposedPath);
+    return textFileChoice;
   }
   void OpenWithDesktop(std::string_view target) override { opened.emplace_back(target); }
   int RunModal(QDialog& dialog) override {

@@ -16,19 +16,23 @@ bool IsSafeFileCharacter(QChar c) {
 
 }  // namespace
 
-QString PdfFileName(std::string_view heading) {
+QString SafeFileName(std::string_view heading, QStringView extension) {
   QString name = ToQString(heading);
   for (QChar& c : name)
     if (!IsSafeFileCharacter(c)) c = u' ';
   name = name.simplified().left(kMaxNameLength).trimmed();
   if (name.isEmpty()) name = QStringLiteral("Velmora");
-  return name + QStringLiteral(".pdf");
+  return name + extension.toString();
 }
 
-QString ProposedPdfPath(std::string_view heading) {
+QString PdfFileName(std::string_view heading) { return SafeFileName(heading, u".pdf"); }
+
+QString ProposedDocumentPath(std::string_view heading, QStringView extension) {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-  return QDir(folder).filePath(PdfFileName(heading));
+  return QDir(folder).filePath(SafeFileName(heading, extension));
 }
+
+QString ProposedPdfPath(std::string_view heading) { return ProposedDocumentPath(heading, u".pdf"); }
 
 }  // namespace velmora

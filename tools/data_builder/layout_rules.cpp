@@ -296,6 +296,34 @@ void CheckComuint(const Lines& lines, Problems& problems) {
     if (IsBlankLine(Field(lines[i - 1], 15, 100))) problems.push_back(At(i, "the web address starts in column 15"));
 }
 
+// "cuestion": the weight class and the kind of answer, one digit each, then the statement.
+// Questions 1..35 are the short test; a kind-6 row cannot be answered, so it is a heading
+// and belongs after them.
+void CheckCuestion(const Lines& lines, Problems& problems) {
+  constexpr std::size_t kFirstPart = 35;
+  CheckCount(lines, kFirstPart, 255, problems);  // the group file names questions in one byte
+  CheckWidth(lines, 1, lines.size(), 50, problems);
+  for (std::size_t i = 1; i <= lines.size(); ++i) {
+    const std::string& line = lines[i - 1];
+    const auto weight = CodeAt(line, 1, 1), kind = CodeAt(line, 2, 1);
+    if (!kind || *kind < 2 || *kind > 6) {
+      problems.push_back(At(i, "column 2 must be the kind of answer, 2..6"));
+      continue;
+    }
+    if (IsBlankLine(Field(line, 3, 48))) problems.push_back(At(i, "the statement starts in column 3"));
+    if (*kind == 6) {
+      if (i <= kFirstPart) problems.push_back(At(i, "a heading (kind 6) cannot be one of the first 35 questions"));
+      continue;
+    }
+    const bool fiveAnswers = *kind == 5;
+    const bool scored = weight && (fiveAnswers ? (*weight == 8 || *weight == 9)
+                                               : (*weight >= 2 && *weight <= 5) || (*kind == 2 && (*weight == 8 || *weight == 9)));
+    if (!scored)
+      problems.push_back(At(i, fiveAnswers ? "a five-answer question takes class 8 or 9"
+                                           : "the class must let the top answer earn the maximum: 2..5 (or 8, 9 with two answers)"));
+  }
+}
+
 const std::map<std::string, std::function<void(const Lines&, Problems&)>, std::less<>>& Rules() {
   static const std::map<std::string, std::function<void(const Lines&, Problems&)>, std::less<>> rules = {
       {"textos", CheckTextos},      {"informa_l", CheckCodedLines}, {"materias_l", CheckCodedLines},
@@ -309,7 +337,7 @@ const std::map<std::string, std::function<void(const Lines&, Problems&)>, std::l
       {"itinerar", CheckPlainLines<1100, 54>}, {"activida", CheckActivida},
       {"profesio", CheckProfesio},             {"asignaot", CheckFiftyBlockFile},
       {"comuint", CheckComuint},               {"certifica", CheckCertifica},
-      {"certificah", CheckCertificah},
+      {"certificah", CheckCertificah},         {"cuestion", CheckCuestion},
   };
   return rules;
 }

@@ -3,6 +3,7 @@
 // names), the language folder's carrenue (the local names) and dobles (double degrees); and the
 // group and higher-grade tables datgrub and datfps from data/guidance and data/vocational.
 // Degrees are matched by code with the language folder's carreran, which must already be written.
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -88,6 +89,7 @@ class Maker {
     groupCount_ = static_cast<int>(LanguageFile("carreranb").size());
     professionCount_ = static_cast<int>(LanguageFile("profesio").size());
     subjectCount_ = static_cast<int>(LanguageFile("materiasp").size());
+    questions_ = LanguageFile("cuestion");
   }
 
   // A field that must be a number within [low, high].
@@ -254,10 +256,34 @@ class Maker {
         Problem(file, row.line, "at most 50 question numbers 1..255, separated by blanks");
         continue;
       }
+      if (record == 3 && !InterestQuestionsValid(file, row, *questions)) continue;
       const std::size_t at = static_cast<std::size_t>(record - 1) * kRecordBytes + static_cast<std::size_t>(group - 1) * kEntryBytes;
       groups_[at] = static_cast<char>(questions->size());
       for (std::size_t q = 0; q < questions->size(); ++q) groups_[at + 1 + q] = static_cast<char>((*questions)[q]);
     }
+  }
+
+  // The interest questionnaire's groups name answerable lines of cuestion; a study-habit group
+  // 14..19 needs questions among the first 35, which the short test judges it by.
+  bool InterestQuestionsValid(const fs::path& file, const CsvRow& row, const std::vector<int>& questions) {
+    const int count = static_cast<int>(questions_.size());
+    for (const int q : questions) {
+      if (q < 1 || q > count) {
+        Problem(file, row.line, "question " + std::to_string(q) + " is not a line of cuestion (1.." + std::to_string(count) + ")");
+        return false;
+      }
+      if (questions_[static_cast<std::size_t>(q - 1)].substr(1, 1) == "6") {
+        Problem(file, row.line, "question " + std::to_string(q) + " is a heading, not a question");
+        return false;
+      }
+    }
+    const int group = std::stoi(row.fields[1]);
+    const bool inFirstPart = std::ranges::any_of(questions, [](int q) { return q <= 35; });
+    if (group >= 14 && group <= 19 && !inFirstPart) {
+      Problem(file, row.line, "a study-habit group needs questions among the first 35");
+      return false;
+    }
+    return true;
   }
 
   void ReadHigherGrade() {
@@ -328,6 +354,7 @@ class Maker {
   std::vector<SourceProblem> problems_;
   std::vector<std::string> degreeNames_;
   int groupCount_ = 0, professionCount_ = 0, subjectCount_ = 0;
+  std::vector<std::string> questions_;  // lines of cuestion as the language folder has them
   std::vector<DegreeSource> degrees_;
   std::map<int, int> codes_;  // code -> degree index
   std::vector<University> universities_;
