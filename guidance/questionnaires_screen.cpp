@@ -132,7 +132,10 @@ class ResultsDelegate : public QStyledItemDelegate {
 void TForm2::LoadFiles() {
   SharedTables& t = Tabs();
   LoadLineTable(LanguageFolder + "cuestion", t.TabCuestion, t.CountCuestion, 50);
+  // Read again at the width the results use; record 0 keeps the heading the degree lists print.
+  const FixedString<60> heading = t.TabItinerar[0];
   LoadLineTable(LanguageFolder + "itinerar", t.TabItinerar, t.CountItinerar, 54);
+  if (!heading.empty()) t.TabItinerar[0] = heading;
 }
 
 TForm2::TForm2() {
