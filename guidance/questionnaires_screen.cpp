@@ -44,12 +44,14 @@ int GroupPicture(int group) {
   return group >= 1 && group <= kStudyGroups ? kPictures[group] : -1;
 }
 
-// The answer grid: Enter answers the current row as a click does, without its stars.
+// The answer grid: Enter answers the current row as a click does, without its stars; the
+// second click of a quick pair is a click too, as a student clicking on means it.
 class AnswerGrid : public QTableWidget {
  public:
   AnswerGrid(TForm2* screen, QWidget* parent) : QTableWidget(0, 3, parent), screen_(screen) {}
 
  protected:
+  void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressEvent(event); }
   void keyPressEvent(QKeyEvent* event) override {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
       if (currentRow() >= 0) screen_->GcuestioKeyPress(currentRow() + 1);
@@ -146,6 +148,7 @@ TForm2::TForm2() {
     botCuestio->show();
     BotItinerarios->hide();
     BotLOMCE->hide();
+    ArrangeMenu();
     return this;
   });
 }
@@ -196,8 +199,15 @@ void TForm2::BuildControls() {
   PanelCuestio = Panel(this, QRect(316, 40, 698, 720));
   auto* grid = new AnswerGrid(this, PanelCuestio);
   Gcuestio = grid;
-  Gcuestio->setGeometry(100, 12, 490 + 2, 636);
-  Gcuestio->setColumnWidth(0, 335);
+  // The statements are 48 characters; on a desktop whose font runs wider than the layout's,
+  // the column grows so none is cut.
+  int statementWidth = 335;
+  const QFontMetrics metrics(ScreenFont("Arial", 11));
+  for (int n = 1; n <= state_.QuestionCount; ++n)
+    statementWidth = std::max(statementWidth, metrics.horizontalAdvance(ToQString(TrimBlanks(Field(Tabs().TabCuestion[static_cast<std::size_t>(n)].view(), 3, 48)))) + 12);
+  statementWidth = std::min(statementWidth, 420);
+  Gcuestio->setGeometry((PanelCuestio->width() - statementWidth - 155) / 2, 12, statementWidth + 155, 636);
+  Gcuestio->setColumnWidth(0, statementWidth);
   Gcuestio->setColumnWidth(1, 95);
   Gcuestio->setColumnWidth(2, 35);
   Gcuestio->verticalHeader()->hide();
@@ -220,6 +230,7 @@ void TForm2::BuildControls() {
   ListresCues->setItemDelegate(new ResultsDelegate(this));
   ListresCues->setFont(ScreenFont("Courier New", 11));
   ListresCues->setUniformItemSizes(true);
+  ListresCues->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ListresCues->setSelectionMode(QAbstractItemView::NoSelection);
   SetColours(ListresCues, ToQColor(ColourCream), Qt::black);
   ListresCues->hide();
@@ -245,7 +256,7 @@ void TForm2::BuildControls() {
   ListCar = ScreenList(PanelCar, QRect(10, 10, 590, 480), 11);
   SetColours(ListCar, ToQColor(ColourIvory), Qt::black);
   ListCar->show();
-  BotImpTit = ScreenButton(PanelCar, Caption(274), QRect(10, 504, 200, 40));
+  BotImpTit = ScreenButton(PanelCar, Caption(36), QRect(10, 504, 200, 40));
   BotCerrar = ScreenButton(PanelCar, Caption(13), QRect(400, 504, 200, 40));
   connect(BotImpTit, &QPushButton::clicked, this, &TForm2::BotImpTitMouseUp);
   connect(BotCerrar, &QPushButton::clicked, this, &TForm2::BotCerrarMouseUp);
@@ -260,6 +271,17 @@ void TForm2::BuildControls() {
   LabelAviso->resize(LabelAviso->width() + 12, LabelAviso->height() + 6);
   LabelAviso->setAlignment(Qt::AlignCenter);
   LabelAviso->hide();
+}
+
+// The menu's buttons that are shown, one under another, and the panel just tall enough.
+void TForm2::ArrangeMenu() {
+  int y = 20;
+  for (QPushButton* button : {botCuestio, BotItinerarios, BotLOMCE, BitAcabarLogse}) {
+    if (button->isHidden()) continue;
+    button->move(15, y);
+    y += 62;
+  }
+  PanelMenu->resize(PanelMenu->width(), y);
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
@@ -295,6 +317,7 @@ void TForm2::StartQuestionnaireView(bool shortTest) {
   for (QWidget* w : {static_cast<QWidget*>(BotItinerarios), static_cast<QWidget*>(BotLOMCE),
                      static_cast<QWidget*>(PanelMenu2), static_cast<QWidget*>(BitAcabarLogse)})
     w->hide();
+  ArrangeMenu();
   PanelItiner->show();
   PanelCuestio->show();
   PanelCuestio->raise();
@@ -361,6 +384,7 @@ void TForm2::CloseQuestionnaire() {
                      static_cast<QWidget*>(BotResCues), static_cast<QWidget*>(AcabarCues),
                      static_cast<QWidget*>(ImpResul), static_cast<QWidget*>(grabar), static_cast<QWidget*>(LabelAviso)})
     w->hide();
+  ArrangeMenu();
   velmora::CloseQuestionnaire(state_);
   if (InAssistant && state_.ShortTestPassed) GoBack();
 }

@@ -68,6 +68,7 @@ class TForm2 : public ModuleScreen {
  private:
   void BuildControls();
   void StartQuestionnaireView(bool shortTest);
+  void ArrangeMenu();
   void OpenQuestionnaire();
   void CloseQuestionnaire();
   void AnswerRow(int row, bool withStars);

@@ -1,9 +1,10 @@
 // The whole load of the degree and vocational files from one input that carries any of them,
-// then the place model, the high cut-off marks, the vocational statistics, the titles of the
+// then the interest questionnaire (when the input carries its questions), the place model, the high cut-off marks, the vocational statistics, the titles of the
 // three FP grades and the certificates, driven by the script that follows the files.
 #include <array>
 
 #include "core/line_loaders.h"
+#include "guidance/interest_questionnaire.h"
 #include "tests/fuzz/degree_files_inputs.h"
 #include "tests/fuzz/fuzz_folder.h"
 #include "university/admission_info.h"
@@ -57,6 +58,23 @@ void DrivePlaceModel(fuzz::Script& script) {
   ResetPlaceModel();
 }
 
+// A start, answers on any rows, the result of either mode and a group's information.
+void DriveQuestionnaire(fuzz::Script& script) {
+  Questionnaire q;
+  q.QuestionCount = std::min(Tabs().CountCuestion, kMaxQuestions);
+  const QuestionGroups groups = ReadQuestionGroups(q.QuestionCount);
+  StartQuestionnaire(q, script.Next(2) == 1);
+  FillQuestions(q);
+  for (int answers = script.Next(64); answers > 0; --answers) AnswerQuestion(q, script.Next(kMaxQuestions + 2));
+  if (q.ShortTestMode) {
+    ScoreShortTest(q, groups);
+    if (ContinueAfterShortTest(q)) FillQuestions(q);
+  }
+  ScoreFullTest(q, groups);
+  GroupInformationLines(script.Next(kStudyGroups + 3));
+  BuildResultReport(q, StudentLabelFor("Fuzz", q.CourseYear));
+}
+
 void DriveTitles(fuzz::Script& script) {
   SharedTables& t = Tabs();
   LoadBlocks26("cas\\asignaba", t.TabAsignaba, t.CountFpba);
@@ -101,6 +119,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (StartAborted) return 0;
   LoadVocationalFiles();
   if (StartAborted) return 0;
+  LoadLineTable("cas\\cuestion", Tabs().TabCuestion, Tabs().CountCuestion, 50);
+  if (StartAborted) {
+    StartAborted = false;  // an input without the questions drives the rest
+  } else {
+    DriveQuestionnaire(script);
+  }
   HighCutOffRows(script.Next(101));
   const VocationalStats stats = LoadVocationalStats();
   TitleRows(stats);

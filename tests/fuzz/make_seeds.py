@@ -97,6 +97,13 @@ for _ in range(3):
 seed("degree_files", pack([(n, None if n in ("comarcas", "datluggm") else c) for n, c in full], script(8)))
 seed("degree_files", pack([(n, None if n == "cas\\profesio" else c) for n, c in full], b""))
 
+# The interest questionnaire before the rest: mode, answers, rows, a group (only inputs carrying
+# its questions drive it).
+questionnaire = full + [("cas\\cuestion", read("cas\\cuestion")), ]
+for mode in (0, 1):
+    answers = bytes([60]) + bytes(rng.randrange(40) for _ in range(60))
+    seed("degree_files", pack(questionnaire, bytes([mode]) + answers + bytes([rng.randrange(16)])))
+
 pages = [("cas\\grados.txt", 150), ("grados.txt", None), ("cas\\master.txt", 60), ("cas\\asignaot", 102),
          ("cas\\artesplas", 70), ("cas\\musica", 40), ("cas\\danza", 40), ("cas\\dramatico", 40), ("cas\\carreran", 60)]
 files = [(name, None if amount is None else lines(name, amount)) for name, amount in pages]
