@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 #include "assets/picture_lists.h"
 #include "core/common.h"
@@ -368,8 +369,13 @@ void TForm2::OpenQuestionnaire() {
     Gcuestio->setItem(row, 1, new QTableWidgetItem());
     Gcuestio->setItem(row, 2, new QTableWidgetItem());
   }
-  if (Gcuestio->rowCount() >= fill.topRow)
-    Gcuestio->scrollToItem(Gcuestio->item(fill.topRow - 1, 0), QAbstractItemView::PositionAtTop);
+  // The first new question becomes the current row, on top once the grid has laid out its rows.
+  if (fill.topRow > 1 && Gcuestio->rowCount() >= fill.topRow) {
+    Gcuestio->setCurrentCell(fill.topRow - 1, 0);
+    QTimer::singleShot(0, Gcuestio, [grid = Gcuestio, row = fill.topRow - 1] {
+      if (QTableWidgetItem* item = grid->item(row, 0)) grid->scrollToItem(item, QAbstractItemView::PositionAtTop);
+    });
+  }
 }
 
 void TForm2::CloseQuestionnaire() {
@@ -380,7 +386,7 @@ void TForm2::CloseQuestionnaire() {
   PanelCar->hide();
   PanelMenu2->show();
   PanelMenu->show();
-  for (QWidget* w : {static_cast<QWidget*>(PanelCuestio), static_cast<QWidget*>(ListresCues),
+  for (QWidget* w : {static_cast<QWidget*>(PanelCuestio), static_cast<QWidget*>(PanelItiner), static_cast<QWidget*>(ListresCues),
                      static_cast<QWidget*>(BotResCues), static_cast<QWidget*>(AcabarCues),
                      static_cast<QWidget*>(ImpResul), static_cast<QWidget*>(grabar), static_cast<QWidget*>(LabelAviso)})
     w->hide();
