@@ -39,6 +39,10 @@ QFrame* Panel(QWidget* parent, QRect geometry) {
   return panel;
 }
 
+void HideAll(std::initializer_list<QWidget*> widgets) {
+  for (QWidget* widget : widgets) widget->hide();
+}
+
 // The study group's picture in the main menu's icons, by group 1..13.
 int GroupPicture(int group) {
   static constexpr int kPictures[] = {0, 1, 9, 16, 13, 25, 29, 17, 23, 24, 14, 27, 26, 28};
@@ -245,7 +249,7 @@ void TForm2::BuildControls() {
   grabar = ScreenButton(PanelCuestio, Caption(20), QRect(516, 664, 170, 40));
   // "Continuar" is the word the short test's result tells the student to press.
   BotContinuar->setText(QStringLiteral("Continuar"));
-  for (QPushButton* button : {BotContinuar, ImpResul, grabar}) button->hide();
+  HideAll({BotContinuar, ImpResul, grabar});
   connect(BotResCues, &QPushButton::clicked, this, &TForm2::BotResCuesClick);
   connect(AcabarCues, &QPushButton::clicked, this, &TForm2::acabarCuesClick);
   connect(BotContinuar, &QPushButton::clicked, this, &TForm2::BotContinuarClick);
@@ -315,9 +319,7 @@ void TForm2::BotCuestio3Click() { StartQuestionnaireView(true); }
 void TForm2::StartQuestionnaireView(bool shortTest) {
   StartQuestionnaire(state_, shortTest);
   botCuestio->setEnabled(false);
-  for (QWidget* w : {static_cast<QWidget*>(BotItinerarios), static_cast<QWidget*>(BotLOMCE),
-                     static_cast<QWidget*>(PanelMenu2), static_cast<QWidget*>(BitAcabarLogse)})
-    w->hide();
+  HideAll({BotItinerarios, BotLOMCE, PanelMenu2, BitAcabarLogse});
   ArrangeMenu();
   PanelItiner->show();
   PanelCuestio->show();
@@ -386,10 +388,7 @@ void TForm2::CloseQuestionnaire() {
   PanelCar->hide();
   PanelMenu2->show();
   PanelMenu->show();
-  for (QWidget* w : {static_cast<QWidget*>(PanelCuestio), static_cast<QWidget*>(PanelItiner), static_cast<QWidget*>(ListresCues),
-                     static_cast<QWidget*>(BotResCues), static_cast<QWidget*>(AcabarCues),
-                     static_cast<QWidget*>(ImpResul), static_cast<QWidget*>(grabar), static_cast<QWidget*>(LabelAviso)})
-    w->hide();
+  HideAll({PanelCuestio, PanelItiner, ListresCues, BotResCues, AcabarCues, ImpResul, grabar, LabelAviso});
   ArrangeMenu();
   velmora::CloseQuestionnaire(state_);
   if (InAssistant && state_.ShortTestPassed) GoBack();
