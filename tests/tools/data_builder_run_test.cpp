@@ -65,4 +65,18 @@ TEST_F(DataBuilderRun, WellFormedSourcesBecomeWindows1252) {
   EXPECT_EQ(Read(root_ / "out/cas/notas"), "Ni\xF1o\r\n\x95 \x80\r\n");
 }
 
+TEST_F(DataBuilderRun, QuestionLinesNeedTheirKindAClassItCanEarnAndHeadingsAfterTheShortTest) {
+  std::string lines;
+  for (int n = 1; n <= 35; ++n) lines += n == 3 ? "5 Sin tipo\n" : n == 4 ? "66Cabecera\n" : n == 5 ? "35Cinco respuestas\n" : "53Pregunta\n";
+  lines += "92Sí o no con clase 9\n";
+  Write("cas/cuestion.txt", lines);
+  EXPECT_EQ(Run(), 1);
+  const std::string errors = Read(root_ / "errors");
+  EXPECT_NE(errors.find("line 3: column 2 must be the kind of answer"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("line 4: a heading (kind 6) cannot be one of the first 35"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("line 5: a five-answer question takes class 8 or 9"), std::string::npos) << errors;
+  EXPECT_EQ(errors.find("line 36"), std::string::npos) << errors;
+  EXPECT_EQ(errors.find("line 1:"), std::string::npos) << errors;
+}
+
 }  // namespace
