@@ -7,23 +7,17 @@
 #include "core/text_helpers.h"
 #include "core/text_table.h"
 #include "guidance/ranking.h"
-#include "university/degree_tables.h"
-#include "vocational/fp_titles.h"
+#include "guidance/study_groups.h"
 
 namespace velmora {
 namespace {
 
 std::string Text(int line) { return std::string(TextLine(line)); }
 
-// A record of the group and result texts without the blanks the loader padded it with.
-std::string_view Itinerar(int record) {
-  const SharedTables& t = Tabs();
-  if (record < 1 || record > t.CountItinerar || record > kLineTableLines) return {};
-  return TrimBlanks(t.TabItinerar[static_cast<std::size_t>(record)].view());
-}
+std::string_view Itinerar(int record) { return ItinerarRecord(record); }
 
 // A study group's name in the 45 columns the rankings show.
-std::string GroupName(int group) { return PadTo(Field(Itinerar(group), 1, 45), 45); }
+std::string GroupName(int group) { return StudyGroupName(group, 45); }
 
 // Bachillerato modality names: entry 0 the results title, entries 1..6 the modalities.
 std::string ModalityName(int entry) { return std::string(Field(Itinerar(21 + entry), 1, 35)); }
@@ -376,25 +370,18 @@ FullTestOutcome ScoreFullTest(Questionnaire& q, const QuestionGroups& groups) {
 
 std::vector<std::string> GroupInformationLines(int group) {
   std::vector<std::string> lines{"   " + std::string(Itinerar(group))};
+  const auto append = [&lines](const std::vector<std::string>& more) { lines.insert(lines.end(), more.begin(), more.end()); };
   if (group != 11 && group != 12) {
     lines.emplace_back();
     lines.push_back("- " + Text(80));
-    for (int title = 1; title <= std::min(Tabs().CountFp, kHigherTitles); ++title)
-      for (const int linked : HigherTitleOf(title).groups)
-        if (linked == group) lines.push_back(TitleName(Grade::GS, title));
+    append(HigherTitlesOfGroup(group));
   }
   if (group != 13) {
     lines.emplace_back();
     lines.push_back("- " + Text(84) + " " + Text(46));
-    for (int degree = 1; degree <= DegreeCount(); ++degree)
-      if (DegreeValue(degree, kItinerary1) == group || DegreeValue(degree, kItinerary2) == group)
-        lines.emplace_back(TrimBlanks(DegreeName(degree)));
+    append(DegreesOfGroup(group));
   }
-  if (group == 11) {
-    lines.push_back(Text(386));
-    lines.emplace_back();
-    for (const int line : {387, 388, 389}) lines.push_back(Text(line));
-  }
+  if (group == 11) append(ArtsGroupOtherStudies());
   for (std::string& line : lines) line = Cut(line);
   return lines;
 }

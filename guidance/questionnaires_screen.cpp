@@ -20,6 +20,7 @@
 #include "core/widget_colours.h"
 #include "core/yes_no_dialog.h"
 #include "guidance/help_panel.h"
+#include "guidance/study_groups.h"
 
 namespace velmora {
 namespace {
@@ -41,12 +42,6 @@ QFrame* Panel(QWidget* parent, QRect geometry) {
 
 void HideAll(std::initializer_list<QWidget*> widgets) {
   for (QWidget* widget : widgets) widget->hide();
-}
-
-// The study group's picture in the main menu's icons, by group 1..13.
-int GroupPicture(int group) {
-  static constexpr int kPictures[] = {0, 1, 9, 16, 13, 25, 29, 17, 23, 24, 14, 27, 26, 28};
-  return group >= 1 && group <= kStudyGroups ? kPictures[group] : -1;
 }
 
 // The answer grid: Enter answers the current row as a click does, without its stars; the
@@ -119,11 +114,11 @@ class ResultsDelegate : public QStyledItemDelegate {
     const QuestionnaireResult& result = q.Result;
     int picture = -1, left = 0, right = 20;
     if (line == kModalityLine) {
-      picture = GroupPicture(result.FirstModality), left = 50, right = 75;
+      picture = StudyGroupPicture(result.FirstModality), left = 50, right = 75;
     } else if (line >= kFirstRankedLine && line <= kLastRankedLine) {
-      picture = GroupPicture(result.GroupOrder[static_cast<std::size_t>(line - kFirstRankedLine + 1)]);
+      picture = StudyGroupPicture(result.GroupOrder[static_cast<std::size_t>(line - kFirstRankedLine + 1)]);
     } else if (line == kSecondRankingLine) {
-      picture = GroupPicture(result.SecondModality != 0 ? result.SecondModality : result.FirstModality);
+      picture = StudyGroupPicture(result.SecondModality != 0 ? result.SecondModality : result.FirstModality);
     }
     if (picture >= 0) ImageListIconos().draw(*painter, QRect(r.left() + left, r.top(), right - left, r.height()), picture);
   }
