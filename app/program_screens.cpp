@@ -3,6 +3,7 @@
 #include "core/navigation.h"
 #include "core/screen_registry.h"
 #include "core/yes_no_dialog.h"
+#include "guidance/advice_screen.h"
 #include "guidance/questionnaires_screen.h"
 #include "navigation/main_menu.h"
 #include "navigation/star_map.h"
@@ -27,6 +28,7 @@ void RegisterProgramScreens() {
   RegisterScreenOnDemand("TFormEstGra", [] { return new TFormEstGra; });
   RegisterScreenOnDemand("TForm7", [] { return new TForm7; });
   RegisterScreenOnDemand("TForm1", [] { return new TForm1; }, &TForm1::LoadFiles, {kDoorDegrees});
+  RegisterScreenOnDemand("TFormCon", [] { return new TFormCon; }, &TFormCon::LoadFiles, {kDoorAdvice});
   RegisterScreenOnDemand("TForm2", [] { return new TForm2; }, &TForm2::LoadFiles, {kDoorQuestionnaires});
   RegisterScreenOnDemand("TForm3", [] { return new TForm3; }, {}, {kDoorMiddleGrade});
   RegisterScreenOnDemand("TForm8", [] { return new TForm8; }, {}, {kDoorHigherGrade});

@@ -40,6 +40,7 @@ inline constexpr int kDoorDegrees = 1;
 inline constexpr int kDoorHigherGrade = 3;
 inline constexpr int kDoorMiddleGrade = 5;
 inline constexpr int kDoorBasicGrade = 6;
+inline constexpr int kDoorAdvice = 8;
 inline constexpr int kDoorQuestionnaires = 9;
 inline constexpr int kDoorCertificates = 12;
 

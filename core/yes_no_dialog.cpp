@@ -78,7 +78,7 @@ bool TForm4::AskTwoLines(std::string_view first, std::string_view second) {
   return ShowModal() == kResultYes;
 }
 
-std::optional<std::string> TForm4::AskName(std::string_view prompt) {
+std::optional<std::string> TForm4::AskName(std::string_view prompt, std::string_view name) {
   // Built on the first name asked: laying out its empty text loads a font engine, a
   // millisecond of every start for a question most sessions never ask.
   if (EditNombre == nullptr) {
@@ -88,13 +88,14 @@ std::optional<std::string> TForm4::AskName(std::string_view prompt) {
     setTabOrder(EditNombre, ShadowSi);  // the name first, as it stands above the buttons
   }
   LabelNombre->setText(ToQString(prompt));
+  EditNombre->setText(ToQString(name));
   for (;;) {
-    EditNombre->clear();
     EditNombre->show();
     EditNombre->setFocus();
     if (ShowModal() != kResultYes) return std::nullopt;
-    const std::string name(TrimBothBlanks(FromQString(EditNombre->text())));
-    if (!name.empty()) return name.substr(0, kNameCapacity);
+    const std::string typed(TrimBothBlanks(FromQString(EditNombre->text())));
+    if (!typed.empty()) return typed.substr(0, kNameCapacity);
+    EditNombre->clear();
   }
 }
 

@@ -32,7 +32,8 @@ class TForm4 : public QDialog {
   // is entered or the answer is No (then nothing).
   bool AskQuestion(std::string_view question);
   bool AskTwoLines(std::string_view first, std::string_view second);
-  std::optional<std::string> AskName(std::string_view prompt);
+  // The box starts with the given name (a name typed for an earlier report).
+  std::optional<std::string> AskName(std::string_view prompt, std::string_view name = {});
 
   void ShadowSiClick();
   void reject() override;  // No, Esc and the close box all give Cancel

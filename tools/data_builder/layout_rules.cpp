@@ -338,6 +338,7 @@ const std::map<std::string, std::function<void(const Lines&, Problems&)>, std::l
       {"profesio", CheckProfesio},             {"asignaot", CheckFiftyBlockFile},
       {"comuint", CheckComuint},               {"certifica", CheckCertifica},
       {"certificah", CheckCertificah},         {"cuestion", CheckCuestion},
+      {"cualidad", CheckPlainLines<1100, 60>}, {"interes", CheckPlainLines<1100, 60>},
   };
   return rules;
 }

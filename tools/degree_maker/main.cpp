@@ -90,6 +90,8 @@ class Maker {
     professionCount_ = static_cast<int>(LanguageFile("profesio").size());
     subjectCount_ = static_cast<int>(LanguageFile("materiasp").size());
     questions_ = LanguageFile("cuestion");
+    qualityCount_ = static_cast<int>(LanguageFile("cualidad").size());
+    interestCount_ = static_cast<int>(LanguageFile("interes").size());
   }
 
   // A field that must be a number within [low, high].
@@ -257,6 +259,7 @@ class Maker {
         continue;
       }
       if (record == 3 && !InterestQuestionsValid(file, row, *questions)) continue;
+      if (record != 3 && !ChecklistStatementsValid(file, row, record, *questions)) continue;
       const std::size_t at = static_cast<std::size_t>(record - 1) * kRecordBytes + static_cast<std::size_t>(group - 1) * kEntryBytes;
       groups_[at] = static_cast<char>(questions->size());
       for (std::size_t q = 0; q < questions->size(); ++q) groups_[at + 1 + q] = static_cast<char>((*questions)[q]);
@@ -283,6 +286,26 @@ class Maker {
       Problem(file, row.line, "a study-habit group needs questions among the first 35");
       return false;
     }
+    return true;
+  }
+
+  // The advice checklists score twelve groups, each against lines of its checklist file.
+  bool ChecklistStatementsValid(const fs::path& file, const CsvRow& row, int record, const std::vector<int>& statements) {
+    const int count = record == 1 ? qualityCount_ : interestCount_;
+    const char* name = record == 1 ? "cualidad" : "interes";
+    if (std::stoi(row.fields[1]) > 12) {
+      Problem(file, row.line, "the advice checklists have groups 1..12");
+      return false;
+    }
+    if (statements.empty()) {
+      Problem(file, row.line, "a group needs at least one statement");
+      return false;
+    }
+    for (const int s : statements)
+      if (s < 1 || s > count) {
+        Problem(file, row.line, "statement " + std::to_string(s) + " is not a line of " + name + " (1.." + std::to_string(count) + ")");
+        return false;
+      }
     return true;
   }
 
@@ -355,6 +378,7 @@ class Maker {
   std::vector<std::string> degreeNames_;
   int groupCount_ = 0, professionCount_ = 0, subjectCount_ = 0;
   std::vector<std::string> questions_;  // lines of cuestion as the language folder has them
+  int qualityCount_ = 0, interestCount_ = 0;
   std::vector<DegreeSource> degrees_;
   std::map<int, int> codes_;  // code -> degree index
   std::vector<University> universities_;
