@@ -1,9 +1,11 @@
 // The whole load of the degree and vocational files from one input that carries any of them,
-// then the interest questionnaire (when the input carries its questions), the place model, the high cut-off marks, the vocational statistics, the titles of the
+// then the interest questionnaire and the advice checklists (when the input carries their
+// files), the place model, the high cut-off marks, the vocational statistics, the titles of the
 // three FP grades and the certificates, driven by the script that follows the files.
 #include <array>
 
 #include "core/line_loaders.h"
+#include "guidance/advice_checklists.h"
 #include "guidance/interest_questionnaire.h"
 #include "tests/fuzz/degree_files_inputs.h"
 #include "tests/fuzz/fuzz_folder.h"
@@ -75,6 +77,31 @@ void DriveQuestionnaire(fuzz::Script& script) {
   BuildResultReport(q, StudentLabelFor("Fuzz", q.CourseYear));
 }
 
+// Ticks on both checklists, their results, the average and both reports.
+void DriveAdvice(fuzz::Script& script) {
+  SharedTables& t = Tabs();
+  AdviceResults results;
+  AdviceMarks marks[2]{};
+  const Checklist checklists[] = {Checklist::Qualities, Checklist::Interests};
+  for (int k = 0; k < 2; ++k) {
+    const int count = k == 0 ? t.CountCualidad : t.CountInteres;
+    const ChecklistGroups groups = ReadChecklistGroups(checklists[k], count);
+    std::vector<bool> ticked(static_cast<std::size_t>(count) + 1, false);
+    for (int ticks = script.Next(32); ticks > 0; --ticks) {
+      const int row = script.Next(count + 1);
+      for (const int below : GradedStepsBelow(checklists[k], row)) ticked[static_cast<std::size_t>(below) + 1] = true;
+      ticked[static_cast<std::size_t>(row)] = true;
+    }
+    marks[k] = ChecklistMarks(ticked, groups);
+    (k == 0 ? results.qualityLines : results.interestLines) = RankAdviceGroups(marks[k]).lines;
+  }
+  const AdviceRanking combined = RankAdviceGroups(AverageMarks(marks[0], marks[1]));
+  results.combinedLines = combined.lines;
+  results.order = combined.order;
+  GroupStudiesLines(results.order[1]);
+  AppendStudiesReport(results, BuildAdviceReport(results, "Fuzz"));
+}
+
 void DriveTitles(fuzz::Script& script) {
   SharedTables& t = Tabs();
   LoadBlocks26("cas\\asignaba", t.TabAsignaba, t.CountFpba);
@@ -124,6 +151,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     StartAborted = false;  // an input without the questions drives the rest
   } else {
     DriveQuestionnaire(script);
+  }
+  LoadLineTable("cas\\cualidad", Tabs().TabCualidad, Tabs().CountCualidad, WidthFP);
+  LoadLineTable("cas\\interes", Tabs().TabInteres, Tabs().CountInteres, WidthFP);
+  if (StartAborted) {
+    StartAborted = false;
+  } else {
+    DriveAdvice(script);
   }
   HighCutOffRows(script.Next(101));
   const VocationalStats stats = LoadVocationalStats();

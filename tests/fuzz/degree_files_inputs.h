@@ -9,7 +9,7 @@
 namespace velmora::fuzz {
 
 inline constexpr std::size_t kOffers = 4 * kOfferRecordSize;
-inline constexpr std::array<FileSpec, 41> kDegreeFiles = {{
+inline constexpr std::array<FileSpec, 43> kDegreeFiles = {{
     {"cas\\materiasp"}, {"cas\\carreran"}, {"cas\\carrenue"}, {"cas\\carreranb"}, {"cas\\otros"},
     {"cas\\itinerar"},  {"cas\\fp"},       {"cas\\reqfp"},    {"cas\\asignafp"},  {"cas\\asignaot"},
     {"cas\\activida"},  {"cas\\familias"}, {"cas\\profesio"}, {"cas\\fpba"},      {"cas\\informa"},
@@ -19,7 +19,7 @@ inline constexpr std::array<FileSpec, 41> kDegreeFiles = {{
     {"datgrados", kMaxDegrees * 14 * 4},   {"datfps", 20000}, {"datluggs", kOffers},
     {"dobles"},         {"datluggm", kOffers}, {"datlugbas", kOffers}, {"comarcas"}, {"comarcasm"},
     {"fami_estad.txt"}, {"cas\\asignaba"},  {"cas\\informa_l"}, {"cas\\certifica"}, {"cas\\certificah"},
-    {"cas\\cuestion"},
+    {"cas\\cuestion"}, {"cas\\cualidad"}, {"cas\\interes"},
 }};
 
 }  // namespace velmora::fuzz
