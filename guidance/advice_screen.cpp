@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QShowEvent>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <functional>
 
 #include "assets/picture_lists.h"
@@ -205,8 +206,9 @@ void TFormCon::BuildControls() {
 
 void TFormCon::showEvent(QShowEvent* event) {
   ModuleScreen::showEvent(event);
-  // Only when a door or the assistant shows it, not when the desktop restores the window.
-  if (!event->spontaneous()) FormShow();
+  // Only when a door or the assistant shows it, not when the desktop restores the window; the
+  // question waits until the screen is drawn, so it is not asked over the corridor.
+  if (!event->spontaneous()) QTimer::singleShot(0, this, &TFormCon::FormShow);
 }
 
 void TFormCon::ShowHelp(int message) { payuda->ShowMessage(AdviceHelpLines(message)); }
@@ -229,7 +231,14 @@ void TFormCon::FormShow() {
 }
 
 void TFormCon::ShowMenuButtons(QPushButton* only) {
-  for (QPushButton* button : {Menucua, MenuGus, MenuMedia, MenuRetroCon}) button->setVisible(only == nullptr || button == only);
+  // The shown buttons stand one under another from the top, the way back a little apart.
+  int y = 20;
+  for (QPushButton* button : {Menucua, MenuGus, MenuMedia, MenuRetroCon}) {
+    button->setVisible(only == nullptr || button == only);
+    if (button->isHidden()) continue;
+    button->move(15, button == MenuRetroCon ? y + 10 : y);
+    y += 65;
+  }
   if (only == nullptr) return;
   QFont chosen = ScreenFont("Arial", 10);
   chosen.setItalic(true);
@@ -247,8 +256,8 @@ void TFormCon::OpenChecklist(Checklist checklist) {
   QualitiesActive = qualities;
   PanelListCon->show();
   VerResul->show();
-  for (QWidget* w : std::initializer_list<QWidget*>{revisa, ListResul, PanelResCon, ImpResul, grabar, acabarCua, PanelResul})
-    w->hide();
+  acabarCua->show();  // the way back to the menu without asking for a result
+  for (QWidget* w : std::initializer_list<QWidget*>{revisa, ListResul, PanelResCon, ImpResul, grabar, PanelResul}) w->hide();
   (qualities ? Listint : ListCua)->hide();
   QListWidget* list = CurrentList();
   bool& opened = qualities ? QualitiesOpened : InterestsOpened;
@@ -401,7 +410,7 @@ void TFormCon::grabarClick() {
   const int last = AppendStudiesReport(Results, kAdviceReportLast);
   const std::optional<std::string> path = AskResultFilePath(AdviceStudent);
   if (!path) return;
-  ListResul->hide();
+  // The results stay on screen: hiding them left an empty panel under its caption.
   std::vector<std::string> lines;
   for (int n = 1; n <= last; ++n) lines.emplace_back(Tabs().PrintLines[static_cast<std::size_t>(n)].view());
   if (SaveResultFile(*path, lines)) ShowHelp(19);
