@@ -29,7 +29,7 @@ void RegisterProgramScreens() {
   RegisterScreenOnDemand("TForm7", [] { return new TForm7; });
   RegisterScreenOnDemand("TForm1", [] { return new TForm1; }, &TForm1::LoadFiles, {kDoorDegrees});
   RegisterScreenOnDemand("TFormCon", [] { return new TFormCon; }, &TFormCon::LoadFiles, {kDoorAdvice});
-  RegisterScreenOnDemand("TForm2", [] { return new TForm2; }, &TForm2::LoadFiles, {kDoorQuestionnaires});
+  RegisterScreenOnDemand("TForm2", [] { return new TForm2; }, &TForm2::LoadFiles, {kDoorQuestionnaires, kDoorItineraries});
   RegisterScreenOnDemand("TForm3", [] { return new TForm3; }, {}, {kDoorMiddleGrade});
   RegisterScreenOnDemand("TForm8", [] { return new TForm8; }, {}, {kDoorHigherGrade});
   RegisterScreenOnDemand("TFIniPro", [] { return new TFIniPro; }, &TFIniPro::LoadFiles, {kDoorBasicGrade});

@@ -134,6 +134,8 @@ class ResultsDelegate : public QStyledItemDelegate {
 void TForm2::LoadFiles() {
   SharedTables& t = Tabs();
   LoadLineTable(LanguageFolder + "cuestion", t.TabCuestion, t.CountCuestion, 50);
+  LoadLineTable(LanguageFolder + "materias", t.TabMaterias, t.CountMaterias, 60);
+  LoadLineTable(LanguageFolder + "fps", t.TabFps, t.CountFps, 50);
   // Read again at the width the results use; record 0 keeps the heading the degree lists print.
   const FixedString<60> heading = t.TabItinerar[0];
   LoadLineTable(LanguageFolder + "itinerar", t.TabItinerar, t.CountItinerar, 54);
@@ -148,6 +150,13 @@ TForm2::TForm2() {
     botCuestio->show();
     BotItinerarios->hide();
     BotLOMCE->hide();
+    ArrangeMenu();
+    return this;
+  });
+  SetDoorOpener(kDoorItineraries, [this]() -> QWidget* {
+    botCuestio->hide();
+    BotItinerarios->show();
+    BotLOMCE->show();
     ArrangeMenu();
     return this;
   });
@@ -271,6 +280,11 @@ void TForm2::BuildControls() {
   LabelAviso->resize(LabelAviso->width() + 12, LabelAviso->height() + 6);
   LabelAviso->setAlignment(Qt::AlignCenter);
   LabelAviso->hide();
+
+  BuildDiagramControls();
+  // The diagram lies on the floor, under every control.
+  DiagramCanvas->lower();
+  Background->lower();
 }
 
 // The menu's buttons that are shown, one under another, and the panel just tall enough.
@@ -285,6 +299,7 @@ void TForm2::ArrangeMenu() {
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress && (watched == PanelMenu || watched == payuda)) FormClick();
   if (event->type() == QEvent::Enter) {
     if (watched == botCuestio && botCuestio->isEnabled()) botCuestioMouseMove();
     if (watched == BotItinerarios || watched == BitAcabarLogse) HideQuestionnaireChoice();
@@ -293,6 +308,7 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm2::keyPressEvent(QKeyEvent* event) {
+  if (Diagram.DiagramActive || Diagram.DiagramStepping) return FormKeyDown(event->key());
   if (event->key() == Qt::Key_Escape && !PanelCar->isHidden()) return BotCerrarMouseUp();
   ModuleScreen::keyPressEvent(event);
 }
@@ -403,6 +419,7 @@ void TForm2::BotContinuarClick() {
 
 void TForm2::BitAcabarLogseClick() {
   TilArr->show();
+  if (Diagram.DiagramActive || Diagram.DiagramStepping) EndDiagram();
   PanelMenu2->hide();
   GoBack();
 }

@@ -1,15 +1,20 @@
 // The questionnaires screen: the interest questionnaire for fourth-year ESO students (whole or
 // its first part) on an answer grid, its results, the group information panel, printing and
-// saving. The itineraries diagram joins the same screen in PanelItiner's place.
+// saving; and the itineraries diagram drawn step by step with its node buttons and their lists
+// (itineraries_side.cpp).
 #pragma once
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <array>
 
 #include "core/module_screen.h"
 #include "guidance/interest_questionnaire.h"
+#include "guidance/itineraries_diagram.h"
 
 namespace velmora {
 
@@ -47,6 +52,26 @@ class TForm2 : public ModuleScreen {
   void ImpResulClick();
   void grabarClick();
 
+  // The itineraries side.
+  void OpenItineraries();  // the itineraries doors: the screen on this side, the diagram started
+  void BotItinerariosClick();
+  void FormClick();           // a click on the screen, the menu panel or the help panel
+  void FormKeyDown(int key);  // any key
+  void b48Click(int button);  // node button 1..50
+  void BotCerrarVMouseUp();
+  void botContextualMouseUp();
+  void TimerParpadeoTimer();
+  void BotLOMCEClick();
+
+  DiagramState Diagram;
+  std::array<QToolButton*, kNodeButtons + 1> NodeButtons{};  // 1..50
+  QWidget* DiagramCanvas = nullptr;
+  QListWidget* List_Sel = nullptr;
+  QPushButton *BotCerrarV = nullptr, *botContextual = nullptr;
+  QTimer TimerParpadeo;
+  int NodeClicks = 0;
+  int OpenAction = 0;  // action number of the node list shown, 0 for none
+
   Questionnaire& State() { return state_; }
   const QuestionGroups& Groups() const { return groups_; }
 
@@ -76,6 +101,12 @@ class TForm2 : public ModuleScreen {
   bool AskStudentLabel();
   void ShowMiddleGradeScreen(bool hideThis);
   void ShowHelp(int message);
+  void BuildDiagramControls();
+  void ShowNodeList(int actionNumber, ListKind kind, const std::vector<std::string>& items);
+  void CloseNodeList();
+  void EndDiagram();
+  void PrintSheet(int sheet);
+  int BlinkTicks_ = 0;
 
   Questionnaire state_;
   QuestionGroups groups_;
