@@ -24,7 +24,10 @@ constexpr int kNodeSize = 22;
 // The diagram under every control: it draws the steps shown so far, and a click on it advances.
 class DiagramLayer : public QWidget {
  public:
-  explicit DiagramLayer(TForm2* screen) : QWidget(screen), screen_(screen) { setGeometry(screen->rect()); }
+  explicit DiagramLayer(TForm2* screen) : QWidget(screen), screen_(screen) {
+    setGeometry(screen->rect());
+    setFocusPolicy(Qt::StrongFocus);  // any key on the diagram advances it
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -33,7 +36,11 @@ class DiagramLayer : public QWidget {
     QPainter painter(this);
     DrawDiagram(painter, last);
   }
-  void mousePressEvent(QMouseEvent*) override { screen_->FormClick(); }
+  void mousePressEvent(QMouseEvent*) override {
+    setFocus();
+    screen_->FormClick();
+  }
+  void keyPressEvent(QKeyEvent* event) override { screen_->FormKeyDown(event->key()); }
 
  private:
   TForm2* screen_;
@@ -73,6 +80,10 @@ void TForm2::BuildDiagramControls() {
     NodeButtons[static_cast<std::size_t>(button)] = node;
   }
   List_Sel = ScreenList(this, QRect(0, 0, 300, 150), 10 + FontSizeAdjust);
+  // Lines wider than the pop-up wrap instead of hiding their end.
+  List_Sel->setWordWrap(true);
+  List_Sel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  List_Sel->setTextElideMode(Qt::ElideNone);
   BotCerrarV = ScreenButton(this, ToQString(TextLine(13)), QRect(0, 0, 62, 20));
   botContextual = ScreenButton(this, ToQString(TextLine(43)), QRect(0, 0, 247, 24));
   SetColours(botContextual, QColor(0xFF, 0xFF, 0x00), ToQColor(ColourNavy));
@@ -113,6 +124,7 @@ void TForm2::BotItinerariosClick() {
   PanelItiner->show();
   ArrangeMenu();
   for (int button = 1; button <= kNodeButtons; ++button) NodeButtons[static_cast<std::size_t>(button)]->setToolTip(ToQString(NodeHint(button)));
+  DiagramCanvas->setFocus();
   FormClick();
 }
 
