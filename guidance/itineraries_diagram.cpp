@@ -7,6 +7,7 @@
 #include "core/printing/reports.h"
 #include "core/text_helpers.h"
 #include "core/text_table.h"
+#include "guidance/itineraries_codes.h"
 #include "university/degree_tables.h"
 
 namespace velmora {
@@ -40,37 +41,9 @@ constexpr std::array<std::array<int, 3>, kNodeButtons + 1> kHints = {{
     {119, 120, 0},   {108, 99, 104},  {108, 99, 112},
 }};
 
-struct SectionAction {
-  int button;
-  const char* code;
-};
-constexpr SectionAction kSectionActions[] = {
-    {2, "41"},  {6, "42"},  {7, "43"},  {12, "44"}, {13, "45"}, {19, "46"}, {37, "36"}, {44, "34"}, {45, "35"},
-    {46, "37"}, {47, "31"}, {50, "30"}, {3, "23"},  {8, "21"},  {9, "22"},  {14, "25"}, {15, "24"}, {18, "15"},
-    {20, "19"}, {21, "26"}, {22, "10"}, {23, "11"}, {25, "12"}, {38, "16"}, {39, "17"}, {41, "18"}, {43, "99"},
-    {48, "13"}, {49, "14"},
-};
-struct SubjectAction {
-  int button;
-  const char* code;
-};
-constexpr SubjectAction kSubjectActions[] = {
-    {24, "2014038"}, {26, "2054058"}, {27, "2064058"}, {28, "2034048"}, {29, "2044048"}, {30, "1173048"}, {31, "2074068"},
-    {32, "1123038"}, {33, "1143058"}, {34, "1153058"}, {35, "1133048"}, {36, "1163068"}, {40, "501"},     {42, "502"},
-};
-
-struct Sheet {
-  int number, line4, line6;
-  const char* first;
-  const char* second;
-  const char* sections;
-  int branch;
-};
-constexpr Sheet kSheets[] = {
-    {1, 68, 59, "1143058", "2054058", "21", 1}, {3, 68, 60, "1153058", "2064058", "22", 3},
-    {4, 69, 61, "1133048", "2034048", "25", 4}, {5, 69, 62, "1173048", "2044048", "24", 5},
-    {6, 69, 63, "1163048", "2074048", "26", 2}, {8, 71, 64, "1123038", "2014038", "23", 0},
-};
+using itineraries::kSectionButtons;
+using itineraries::kSheets;
+using itineraries::kSubjectButtons;
 
 std::string Dashes() { return std::string(5, ' ') + std::string(18, '-'); }
 
@@ -241,10 +214,10 @@ NodeAction NodeActionOf(int button) {
   static constexpr std::array<std::pair<int, int>, 7> kSheetButtons = {{{1, 8}, {4, 1}, {5, 3}, {10, 4}, {11, 5}, {16, 7}, {17, 6}}};
   for (const auto& [sheetButton, sheet] : kSheetButtons)
     if (sheetButton == button) return {NodeActionKind::PrintSheets, sheet, {}, 0};
-  for (const SectionAction& s : kSectionActions)
-    if (s.button == button) return {NodeActionKind::SectionList, {}, s.code, 0};
-  for (const SubjectAction& s : kSubjectActions)
-    if (s.button == button) return {NodeActionKind::SubjectList, {}, s.code, 0};
+  for (const itineraries::ButtonCode& s : kSectionButtons)
+    if (s.button == button) return {NodeActionKind::SectionList, 0, std::string(s.code), 0};
+  for (const itineraries::ButtonCode& s : kSubjectButtons)
+    if (s.button == button) return {NodeActionKind::SubjectList, 0, std::string(s.code), 0};
   return action;
 }
 
@@ -388,17 +361,16 @@ int BuildPrintSheet(int sheet) {
   int titleLine = 6;
   if (sheet == 7) {
     work.resize(2);  // appended from line 2
-    framed(SectionList("36"));
-    framed(SectionList("19"));
+    for (const std::string_view section : itineraries::kSheet7Sections) framed(SectionList(section));
     titleLine = 5;
   } else {
-    const Sheet* found = nullptr;
-    for (const Sheet& s : kSheets)
+    const itineraries::SheetCodes* found = nullptr;
+    for (const itineraries::SheetCodes& s : kSheets)
       if (s.number == sheet) found = &s;
     if (found == nullptr) return 0;
     work[4] = Text(found->line4);
     work[6] = Text(found->line6);
-    const auto course = [&work](int heading, const char* code) {
+    const auto course = [&work](int heading, std::string_view code) {
       work.push_back(Dashes());
       work.emplace_back();
       work.push_back(Text(heading));
