@@ -4,6 +4,7 @@
 #include "core/screen_registry.h"
 #include "core/yes_no_dialog.h"
 #include "guidance/advice_screen.h"
+#include "guidance/lomce_screen.h"
 #include "guidance/questionnaires_screen.h"
 #include "navigation/main_menu.h"
 #include "navigation/star_map.h"
@@ -35,6 +36,7 @@ void RegisterProgramScreens() {
   RegisterScreenOnDemand("TFIniPro", [] { return new TFIniPro; }, &TFIniPro::LoadFiles, {kDoorBasicGrade});
   RegisterScreen("TForm4", [] { return new TForm4; });
   RegisterScreenOnDemand("TCertifica", [] { return new TCertifica; }, &LoadCertificateFiles, {kDoorCertificates});
+  RegisterScreenOnDemand("TFlomce", [] { return new TFlomce; });
 }
 
 }  // namespace velmora

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -77,6 +78,44 @@ TEST_F(DataBuilderRun, QuestionLinesNeedTheirKindAClassItCanEarnAndHeadingsAfter
   EXPECT_NE(errors.find("line 5: a five-answer question takes class 8 or 9"), std::string::npos) << errors;
   EXPECT_EQ(errors.find("line 36"), std::string::npos) << errors;
   EXPECT_EQ(errors.find("line 1:"), std::string::npos) << errors;
+}
+
+TEST_F(DataBuilderRun, TheItinerariesFilesMustHoldEveryCodeTheDiagramShows) {
+  Write("cas/informa.txt", "17Requisitos\n21Humanidades\n");
+  Write("cas/materias.txt", "11Lengua I\n");
+  Write("cas/fps.txt", " 2     Qu\xC3\xADmica\n  4    Sanidad\n");
+  EXPECT_EQ(Run(), 1);
+  const std::string errors = Read(root_ / "errors");
+  EXPECT_NE(errors.find("informa.txt: lacks section 10, which the itineraries diagram shows"), std::string::npos) << errors;
+  EXPECT_EQ(errors.find("lacks section 21"), std::string::npos) << errors;
+  EXPECT_EQ(errors.find("lacks section 99"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("materias.txt: lists nothing for subject code 2014038"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("fps.txt: line 2: column 3 holds its own digit or a blank"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("no family for branch 0"), std::string::npos) << errors;
+  EXPECT_EQ(errors.find("no family for branch 2"), std::string::npos) << errors;
+}
+
+
+TEST_F(DataBuilderRun, TheEducationSystemFilesMustHoldEveryCodeTheDiagramShows) {
+  std::string informa;
+  for (int line = 1; line <= 53; ++line) informa += line == 44 ? "44 Nota\n" : "   Texto\n";
+  std::vector<int> codes = {6, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 34, 41, 42, 43, 44, 45, 46};
+  for (int code = 50; code <= 94; ++code)
+    if (code != 57 && (code < 60 || code >= 70)) codes.push_back(code);
+  for (const int code : codes) informa += (code < 10 ? " " : "") + std::to_string(code) + "Texto\n";
+  informa += "5 Alineado a la izquierda\n70Otra vez\n";
+  Write("cas/informa_l.txt", informa);
+  Write("cas/materias_l.txt", " 1Lengua\n 2Lengua\n 3Lengua\n 4Lengua\n10Lengua\n11A\n12H\n13S\n14C\n20L\n21A\n22H\n23S\n24C\n");
+  EXPECT_EQ(Run(), 1);
+  const std::string errors = Read(root_ / "errors");
+  EXPECT_NE(errors.find("informa_l.txt: line 44: a hint or caption of the education-system diagram"), std::string::npos) << errors;
+  for (const char* missing : {"lacks code 5,", "lacks code 57,", "lacks code 95,"})
+    EXPECT_NE(errors.find(missing), std::string::npos) << missing << errors;
+  EXPECT_EQ(errors.find("lacks code 50,"), std::string::npos) << errors;
+  EXPECT_EQ(errors.find("lacks code 7,"), std::string::npos) << errors;  // no button lists it
+  EXPECT_NE(errors.find("a second line for calendar cell 70"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("materias_l.txt: lacks subject group 30,"), std::string::npos) << errors;
+  EXPECT_EQ(errors.find("lacks subject group 1,"), std::string::npos) << errors;
 }
 
 }  // namespace

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <functional>
 #include <map>
 #include <set>
 
 #include "core/text_helpers.h"
 #include "core/text_table.h"
+#include "guidance/itineraries_codes.h"
+#include "guidance/lomce_codes.h"
 
 namespace velmora::tools {
 namespace {
@@ -45,6 +48,47 @@ void CheckTextos(const Lines& lines, Problems& problems) {
 void CheckCodedLines(const Lines& lines, Problems& problems) {
   CheckCount(lines, 1, 600, problems);
   CheckWidth(lines, 1, lines.size(), 60, problems);
+}
+
+// The codes written as the education-system diagram matches them: right-aligned in columns 1-2.
+std::set<int> LineCodes(const Lines& lines, std::size_t first) {
+  std::set<int> codes;
+  for (std::size_t i = first; i <= lines.size(); ++i) {
+    const std::string_view field = Field(lines[i - 1], 1, 2);
+    const auto code = ParseInt(field);
+    if (code && *code >= 0 && field == (*code < 10 ? " " : "") + std::to_string(*code)) codes.insert(*code);
+  }
+  return codes;
+}
+
+// "informa_l": lines 1-53 hold the diagram's hints and captions from column 4 and no code; every
+// explanation, section and calendar cell the diagram shows must be there.
+void CheckInformaL(const Lines& lines, Problems& problems) {
+  CheckCodedLines(lines, problems);
+  CheckCount(lines, lomce::kRoleLines, 600, problems);
+  for (std::size_t i = 1; i <= std::min<std::size_t>(lines.size(), lomce::kRoleLines); ++i) {
+    if (!IsBlankLine(Field(lines[i - 1], 1, 2)) || IsBlankLine(Field(lines[i - 1], 4, 57)))
+      problems.push_back(At(i, "a hint or caption of the education-system diagram: columns 1-3 blank, the text from column 4"));
+  }
+  const std::set<int> codes = LineCodes(lines, lomce::kRoleLines + 1);
+  for (int code = 0; code <= 99; ++code)
+    if (lomce::IsInformaLCode(code) && !codes.contains(code))
+      problems.push_back("lacks code " + std::to_string(code) + ", which the education-system diagram shows");
+  std::set<int> cells;
+  for (std::size_t i = lomce::kRoleLines + 1; i <= lines.size(); ++i) {
+    const auto code = CodeAt(lines[i - 1], 1, 2);
+    if (code && *code >= lomce::kFirstCalendarCode && *code <= lomce::kLastCalendarCode && !cells.insert(*code).second)
+      problems.push_back(At(i, "a second line for calendar cell " + std::to_string(*code)));
+  }
+}
+
+// "materias_l": every subject group a button of the education-system diagram lists.
+void CheckMateriasL(const Lines& lines, Problems& problems) {
+  CheckCodedLines(lines, problems);
+  const std::set<int> codes = LineCodes(lines, 1);
+  for (int code = 0; code <= 99; ++code)
+    if (lomce::IsSubjectCode(code) && !codes.contains(code))
+      problems.push_back("lacks subject group " + std::to_string(code) + ", which the education-system diagram lists");
 }
 
 void CheckComunida(const Lines& lines, Problems& problems) {
@@ -237,8 +281,62 @@ void CheckBlockFile(const Lines& lines, Problems& problems) {
 void CheckInforma(const Lines& lines, Problems& problems) {
   CheckCount(lines, 1, 1100, problems);
   CheckWidth(lines, 1, lines.size(), 60, problems);
-  for (std::size_t i = 1; i <= lines.size(); ++i)
+  std::set<std::string> codes;
+  for (std::size_t i = 1; i <= lines.size(); ++i) {
     if (!CodeAt(lines[i - 1], 1, 2)) problems.push_back(At(i, "columns 1-2 hold the section code"));
+    codes.insert(std::string(Field(lines[i - 1], 1, 2)));
+  }
+  // Every section a node of the itineraries diagram or one of its print sheets shows.
+  std::set<std::string> wanted;
+  for (const itineraries::ButtonCode& button : itineraries::kSectionButtons) wanted.emplace(button.code);
+  for (const itineraries::SheetCodes& sheet : itineraries::kSheets) wanted.emplace(sheet.sections);
+  for (const std::string_view section : itineraries::kSheet7Sections) wanted.emplace(section);
+  wanted.erase("99");  // the certificates' lines come from the text table
+  for (const std::string& code : wanted)
+    if (!codes.contains(code)) problems.push_back("lacks section " + code + ", which the itineraries diagram shows");
+}
+
+// "materias": a course digit, a block digit, the subject. Every subject list of the itineraries
+// diagram finds subjects in each of its passes.
+void CheckMaterias(const Lines& lines, Problems& problems) {
+  CheckCount(lines, 1, 1100, problems);
+  CheckWidth(lines, 1, lines.size(), 60, problems);
+  std::set<std::string> blocks;
+  for (std::size_t i = 1; i <= lines.size(); ++i) {
+    const std::string_view key = Field(lines[i - 1], 1, 2);
+    if (key.size() < 2 || !std::isdigit(static_cast<unsigned char>(key[0])) || !std::isdigit(static_cast<unsigned char>(key[1])))
+      problems.push_back(At(i, "columns 1-2 hold the course and block digits"));
+    blocks.emplace(key);
+  }
+  const auto listed = [&blocks](char course, std::string_view digits) {
+    return std::ranges::any_of(digits, [&](char block) { return blocks.contains(std::string{course, block}); });
+  };
+  std::set<std::string_view> codes;
+  for (const itineraries::ButtonCode& button : itineraries::kSubjectButtons) codes.insert(button.code);
+  for (const itineraries::SheetCodes& sheet : itineraries::kSheets) codes.insert({sheet.first, sheet.second});
+  for (const std::string_view code : codes)
+    if (!listed(code[0], code.substr(1, 2)) || (code.size() == 7 && !listed(code[3], code.substr(4, 3))))
+      problems.push_back("lists nothing for subject code " + std::string(code) + ", which the itineraries diagram shows");
+}
+
+// "fps": branch flags in columns 1-7 (digit n in column n; 7 for Artes), the family from column 8.
+void CheckFps(const Lines& lines, Problems& problems) {
+  CheckCount(lines, 1, 1100, problems);
+  CheckWidth(lines, 1, lines.size(), 50, problems);
+  std::set<int> branches;
+  for (std::size_t i = 1; i <= lines.size(); ++i) {
+    const std::string_view flags = Field(lines[i - 1], 1, 7);
+    for (std::size_t column = 1; column <= flags.size(); ++column) {
+      const char c = flags[column - 1];
+      if (c == ' ') continue;
+      if (c != static_cast<char>('0' + column)) problems.push_back(At(i, "column " + std::to_string(column) + " holds its own digit or a blank"));
+      else branches.insert(static_cast<int>(column));
+    }
+    if (IsBlankLine(Field(lines[i - 1], 8, 43))) problems.push_back(At(i, "the family's name starts in column 8"));
+  }
+  for (int branch = 0; branch < itineraries::kBranches; ++branch)
+    if (!branches.contains(branch == 0 ? 7 : branch))
+      problems.push_back("no family for branch " + std::to_string(branch) + " of the itineraries diagram");
 }
 
 void CheckReqfp(const Lines& lines, Problems& problems) {
@@ -326,7 +424,7 @@ void CheckCuestion(const Lines& lines, Problems& problems) {
 
 const std::map<std::string, std::function<void(const Lines&, Problems&)>, std::less<>>& Rules() {
   static const std::map<std::string, std::function<void(const Lines&, Problems&)>, std::less<>> rules = {
-      {"textos", CheckTextos},      {"informa_l", CheckCodedLines}, {"materias_l", CheckCodedLines},
+      {"textos", CheckTextos},      {"informa_l", CheckInformaL},   {"materias_l", CheckMateriasL},
       {"comunida", CheckComunida},  {"comarcas", CheckComarcas},    {"comarcasm", CheckComarcasm},
       {"familias", CheckFamilias},  {"fp", CheckTitleFile},         {"fp2", CheckTitleFile},
       {"fpba", CheckFpba},          {"asignafp", CheckBlockFile},   {"asignagm", CheckBlockFile},
@@ -338,6 +436,7 @@ const std::map<std::string, std::function<void(const Lines&, Problems&)>, std::l
       {"profesio", CheckProfesio},             {"asignaot", CheckFiftyBlockFile},
       {"comuint", CheckComuint},               {"certifica", CheckCertifica},
       {"certificah", CheckCertificah},         {"cuestion", CheckCuestion},
+      {"materias", CheckMaterias},             {"fps", CheckFps},
       {"cualidad", CheckPlainLines<1100, 60>}, {"interes", CheckPlainLines<1100, 60>},
   };
   return rules;
