@@ -46,6 +46,16 @@ QTableWidget* ScreenGrid(QWidget* parent, QRect geometry, int firstWidth, int se
   return grid;
 }
 
+QFrame* ScreenPanel(QWidget* parent, QRect geometry, QColor background) {
+  auto* panel = new QFrame(parent);
+  panel->setGeometry(geometry);
+  panel->setFrameShape(QFrame::Panel);
+  panel->setFrameShadow(QFrame::Raised);
+  panel->setAutoFillBackground(true);
+  SetColours(panel, background, Qt::black);
+  return panel;
+}
+
 QLabel* ScreenCaption(QWidget* parent, QRect geometry, QColor background, QColor text, int points) {
   auto* label = new QLabel(parent);
   label->setGeometry(geometry);

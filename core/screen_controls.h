@@ -2,6 +2,7 @@
 // font, and a cream list, hidden until its view needs it.
 #pragma once
 
+#include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -15,6 +16,8 @@ QPushButton* ScreenButton(QWidget* parent, const QString& caption, QRect geometr
 QListWidget* ScreenList(QWidget* parent, QRect geometry, int points = 10);
 // A cream two-column grid without headers or grid lines, rows selected whole; hidden.
 QTableWidget* ScreenGrid(QWidget* parent, QRect geometry, int firstWidth, int secondWidth, int rowHeight);
+// A raised panel filled with the colour, shown.
+QFrame* ScreenPanel(QWidget* parent, QRect geometry, QColor background);
 // A bold caption centred in its box, wrapping long texts; hidden.
 QLabel* ScreenCaption(QWidget* parent, QRect geometry, QColor background, QColor text, int points = 10);
 // A big bold label with a white shadow, navy on the hot label colour, centred across the screen.

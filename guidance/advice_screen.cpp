@@ -31,16 +31,6 @@ constexpr QRgb kChosenColour = 0x800080;
 
 QString Caption(int line) { return ToQString(TextLine(line)); }
 
-QFrame* Panel(QWidget* parent, QRect geometry, TColor colour) {
-  auto* panel = new QFrame(parent);
-  panel->setGeometry(geometry);
-  panel->setFrameShape(QFrame::Panel);
-  panel->setFrameShadow(QFrame::Raised);
-  panel->setAutoFillBackground(true);
-  SetColours(panel, ToQColor(colour), Qt::black);
-  return panel;
-}
-
 // A checklist: a click toggles a statement; Enter toggles the current one.
 class ChecklistList : public QListWidget {
  public:
@@ -121,7 +111,7 @@ void TFormCon::BuildControls() {
   SetColours(this, ToQColor(ColourCream), Qt::black);
   labelCentro = BigScreenLabel(this, ToQString(std::string(TrimBothBlanks(CentreName)) + " - 2015/16"), 44, 15);
 
-  PanelMenuCon = Panel(this, QRect(30, 96, 300, 290), ColourPeach);
+  PanelMenuCon = ScreenPanel(this, QRect(30, 96, 300, 290), ToQColor(ColourPeach));
   Menucua = ScreenButton(PanelMenuCon, Caption(301), QRect(15, 20, 270, 50));
   MenuGus = ScreenButton(PanelMenuCon, Caption(302), QRect(15, 85, 270, 50));
   MenuMedia = ScreenButton(PanelMenuCon, Caption(303), QRect(15, 150, 270, 50));
@@ -135,7 +125,7 @@ void TFormCon::BuildControls() {
   payuda->setGeometry(30, 396, 300, 364);
   payuda->hide();
 
-  PanelListCon = Panel(this, QRect(345, 96, 660, 660), ColourCream);
+  PanelListCon = ScreenPanel(this, QRect(345, 96, 660, 660), ToQColor(ColourCream));
   SetTextColour(PanelListCon, ToQColor(ColourMaroon));
   PanelResCon = ScreenCaption(PanelListCon, QRect(10, 10, 640, 40), ToQColor(ColourLeafGreen), Qt::white, 12);
   PanelResCon->setAutoFillBackground(true);
@@ -186,7 +176,7 @@ void TFormCon::BuildControls() {
   connect(grabar, &QPushButton::clicked, this, &TFormCon::grabarClick);
   PanelListCon->hide();
 
-  PanelResul = Panel(this, QRect(380, 150, 600, 540), ColourPeach);
+  PanelResul = ScreenPanel(this, QRect(380, 150, 600, 540), ToQColor(ColourPeach));
   ListCarreras = ScreenList(PanelResul, QRect(10, 10, 580, 460), 11);
   SetColours(ListCarreras, ToQColor(ColourIvory), Qt::black);
   ListCarreras->show();

@@ -214,16 +214,6 @@ void FillList(QListWidget* list, const std::vector<std::string>& lines) {
   }
 }
 
-QFrame* Panel(QWidget* parent, QRect geometry, QColor colour) {
-  auto* panel = new QFrame(parent);
-  panel->setGeometry(geometry);
-  panel->setFrameShape(QFrame::Panel);
-  panel->setFrameShadow(QFrame::Raised);
-  panel->setAutoFillBackground(true);
-  SetColours(panel, colour, Qt::black);
-  return panel;
-}
-
 QLabel* Caption(QWidget* parent, QRect geometry, const QString& text, int points, QColor colour) {
   auto* label = new QLabel(text, parent);
   label->setGeometry(geometry);
@@ -326,7 +316,7 @@ void TFlomce::BuildControls() {
   BitRetro = ScreenButton(this, ToQString(TextLine(82)), QRect(12, 714, 244, 42));
   connect(BitRetro, &QPushButton::clicked, this, &TFlomce::BitRetroClick);
 
-  Paneliti = Panel(this, kPanelIti, Colour(ColourPeach));
+  Paneliti = ScreenPanel(this, kPanelIti, Colour(ColourPeach));
 }
 
 void TFlomce::BuildDiagram() {
@@ -386,7 +376,7 @@ void TFlomce::BuildDiagram() {
   }
   parts_["LabelFle"] = LabelFle;
 
-  PanelEx = Panel(Paneliti, QRect(kPanelExAt, kListPanel), QColor(Qt::yellow));
+  PanelEx = ScreenPanel(Paneliti, QRect(kPanelExAt, kListPanel), QColor(Qt::yellow));
   ListBit = ScreenList(PanelEx, QRect(10, 10, kListPanel.width() - 20, kListPanel.height() - 66));
   ListBit->setItemDelegate(new ExplanationDelegate(ListBit));
   ListBit->setSelectionMode(QAbstractItemView::NoSelection);

@@ -30,16 +30,6 @@ constexpr int kModalityLine = 10, kSecondRankingLine = 25;
 
 QString Caption(int line) { return ToQString(TextLine(line)); }
 
-QFrame* Panel(QWidget* parent, QRect geometry) {
-  auto* panel = new QFrame(parent);
-  panel->setGeometry(geometry);
-  panel->setFrameShape(QFrame::Panel);
-  panel->setFrameShadow(QFrame::Raised);
-  panel->setAutoFillBackground(true);
-  SetColours(panel, ToQColor(ColourPeach), Qt::black);
-  return panel;
-}
-
 void HideAll(std::initializer_list<QWidget*> widgets) {
   for (QWidget* widget : widgets) widget->hide();
 }
@@ -173,7 +163,7 @@ void TForm2::BuildControls() {
   SetTextColour(LabelAno, ToQColor(ColourNavy));
   LabelAno->setGeometry(620, 590, 370, 120);
 
-  PanelMenu = Panel(this, QRect(40, 420, 270, 280));
+  PanelMenu = ScreenPanel(this, QRect(40, 420, 270, 280), ToQColor(ColourPeach));
   botCuestio = ScreenButton(PanelMenu, Caption(52), QRect(15, 20, 240, 44));
   BotItinerarios = ScreenButton(PanelMenu, ToQString(std::string(TextLine(21)) + " " + std::string(TextLine(436))),
                                 QRect(15, 82, 240, 44));
@@ -185,7 +175,7 @@ void TForm2::BuildControls() {
   BitAcabarLogse->installEventFilter(this);
   botCuestio->setMouseTracking(true);
 
-  PanelMenu2 = Panel(this, QRect(PanelMenu->geometry().right() - 20, 430, 440, 200));
+  PanelMenu2 = ScreenPanel(this, QRect(PanelMenu->geometry().right() - 20, 430, 440, 200), ToQColor(ColourPeach));
   BotCuestio1 = ScreenButton(PanelMenu2, Caption(76), QRect(15, 15, 410, 50));
   BotCuestio3 = ScreenButton(PanelMenu2, Caption(91), QRect(15, 75, 410, 50));
   BotCuestio2 = ScreenButton(PanelMenu2, Caption(77), QRect(15, 135, 410, 50));
@@ -200,12 +190,12 @@ void TForm2::BuildControls() {
   connect(BitAcabarLogse, &QPushButton::clicked, this, &TForm2::BitAcabarLogseClick);
 
   // The help character's strip; the itineraries diagram narrows it to the help panel alone.
-  PanelItiner = Panel(this, QRect(10, 40, 296, 372));
+  PanelItiner = ScreenPanel(this, QRect(10, 40, 296, 372), ToQColor(ColourPeach));
   payuda = new HelpPanel(PanelItiner);
   payuda->setGeometry(4, 4, 288, 364);
   PanelItiner->hide();
 
-  PanelCuestio = Panel(this, QRect(316, 40, 698, 720));
+  PanelCuestio = ScreenPanel(this, QRect(316, 40, 698, 720), ToQColor(ColourPeach));
   auto* grid = new AnswerGrid(this, PanelCuestio);
   Gcuestio = grid;
   // The statements are 48 characters; on a desktop whose font runs wider than the layout's,
@@ -261,7 +251,7 @@ void TForm2::BuildControls() {
   connect(grabar, &QPushButton::clicked, this, &TForm2::grabarClick);
   PanelCuestio->hide();
 
-  PanelCar = Panel(this, QRect(360, 96, 610, 560));
+  PanelCar = ScreenPanel(this, QRect(360, 96, 610, 560), ToQColor(ColourPeach));
   ListCar = ScreenList(PanelCar, QRect(10, 10, 590, 480), 11);
   SetColours(ListCar, ToQColor(ColourIvory), Qt::black);
   ListCar->show();

@@ -24,6 +24,7 @@
 #include "core/yes_no_dialog.h"
 #include "guidance/help_panel.h"
 #include "tests/support/built_folder.h"
+#include "tests/support/fixture_folder.h"
 #include "university/degree_files.h"
 #include "vocational/vocational_files.h"
 
@@ -93,13 +94,6 @@ class AdviceScreen : public testing::BuiltFolderTest {
     screen->show();
     QCoreApplication::processEvents();
   }
-  std::string Read(const std::filesystem::path& path) const {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
-
   TForm4 dialog;
   std::unique_ptr<TFormCon> screen;
   QWidget menu;
@@ -190,7 +184,7 @@ TEST_F(AdviceScreen, PrintingGivesTheMarksThenOnAskingTheStudiesAndSavingWritesB
   platform.textFileChoice = (folder / "consejo.txt").string();
   name.clear();  // the box keeps the name typed before
   screen->grabarClick();
-  const std::string bytes = Read(folder / "consejo.txt");
+  const std::string bytes = testing::ReadFileBytes(folder / "consejo.txt");
   EXPECT_TRUE(bytes.starts_with(Cp1252ToUtf8(std::string(TextLine(596)) + " " + std::string(TextLine(597))) + "\r\n\r\n"));
   EXPECT_NE(bytes.find("\r\n" + Cp1252ToUtf8(TextLine(340)) + "\r\n"), std::string::npos);
   EXPECT_EQ(bytes.find(Cp1252ToUtf8(TextLine(284))), std::string::npos);  // the title line is not written

@@ -373,12 +373,6 @@ class ResultFileTest : public ::testing::Test {
   std::filesystem::path folder = std::filesystem::temp_directory_path() / ("velmora-result-" + std::to_string(::getpid()));
   ResultFileTest() { std::filesystem::create_directories(folder); }
   ~ResultFileTest() override { std::filesystem::remove_all(folder); }
-  static std::string Read(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
 };
 
 TEST_F(ResultFileTest, ASavedResultIsUtf8WithCrLfAndReplacesTheOldFileWhole) {
@@ -390,7 +384,7 @@ TEST_F(ResultFileTest, ASavedResultIsUtf8WithCrLfAndReplacesTheOldFileWhole) {
     old << "an older and much longer result that must not survive in part";
   }
   ASSERT_TRUE(SaveResultFile(file.string(), lines));
-  EXPECT_EQ(Read(file), ResultFileBytes(lines));
+  EXPECT_EQ(testing::ReadFileBytes(file), ResultFileBytes(lines));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);  // no temporary left
   EXPECT_TRUE(state.platform.messages.empty());
 }
@@ -409,7 +403,7 @@ TEST_F(ResultFileTest, AFailedSaveIsSaidAndLeavesTheOldFile) {
   std::filesystem::permissions(locked, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   if (::geteuid() != 0) {  // root writes anywhere
     EXPECT_FALSE(SaveResultFile((locked / "r.txt").string(), {"new"}));
-    EXPECT_EQ(Read(locked / "r.txt"), "old");
+    EXPECT_EQ(testing::ReadFileBytes(locked / "r.txt"), "old");
   }
   std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
 }

@@ -22,6 +22,7 @@
 #include "core/yes_no_dialog.h"
 #include "guidance/help_panel.h"
 #include "tests/support/built_folder.h"
+#include "tests/support/fixture_folder.h"
 #include "university/degree_files.h"
 #include "vocational/vocational_files.h"
 
@@ -78,13 +79,6 @@ class QuestionnairesScreen : public testing::BuiltFolderTest {
     for (int n = 1; n <= screen->State().ShownQuestions; ++n)
       for (int click = 0; click < clicks; ++click) screen->GcuestioMouseDown(n);
   }
-  std::string Read(const std::filesystem::path& path) const {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
-
   TForm4 dialog;
   std::unique_ptr<TForm2> screen;
   QWidget menu, middleGrade;
@@ -205,7 +199,7 @@ TEST_F(QuestionnairesScreen, PrintingAndSavingAskTheNameOnceAndSaveUtf8Text) {
   EXPECT_EQ(platform.modalCount, dialogsBefore);  // the name is asked once
   ASSERT_EQ(platform.textFileProposals.size(), 1u);
   EXPECT_TRUE(platform.textFileProposals[0].ends_with("Luc\xC3\xAD" "a P\xC3\xA9rez - 4\xC2\xBA de ESO.txt"));
-  const std::string bytes = Read(file);
+  const std::string bytes = testing::ReadFileBytes(file);
   EXPECT_TRUE(bytes.starts_with("Luc\xC3\xAD" "a P\xC3\xA9rez  -  4\xC2\xBA de ESO\r\n\r\n       "));
   EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), static_cast<long>(screen->State().Result.ResultLines.size()) + 2);
   EXPECT_TRUE(screen->payuda->TimerAyuda.isActive());  // message 20: saved

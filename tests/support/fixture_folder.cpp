@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <random>
+#include <sstream>
 
 #include "core/data_file.h"
 
@@ -28,6 +29,13 @@ void FixtureFolder::Write(std::string_view name, std::string_view bytes) const {
 }
 
 void FixtureFolder::Remove(std::string_view name) const { std::filesystem::remove(path_ / NativePath(name)); }
+
+std::string ReadFileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
 
 std::string CrLf(std::initializer_list<std::string_view> lines) {
   std::string joined;

@@ -28,6 +28,9 @@ class FixtureFolder {
   std::filesystem::path path_;
 };
 
+// A file's bytes as they stand on disk; empty when it cannot be read.
+std::string ReadFileBytes(const std::filesystem::path& path);
+
 // Lines joined with CR LF, as the data files are written.
 std::string CrLf(std::initializer_list<std::string_view> lines);
 
