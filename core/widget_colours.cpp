@@ -17,7 +17,6 @@ void SetTextColour(QWidget* widget, QColor text) {
   QPalette colours = widget->palette();
   colours.setColor(QPalette::WindowText, text);
   colours.setColor(QPalette::Text, text);
-  colours.setColor(QPalette::ButtonText, text);
   widget->setPalette(colours);
 }
 

@@ -31,6 +31,12 @@ constexpr QRgb kChosenColour = 0x800080;
 
 QString Caption(int line) { return ToQString(TextLine(line)); }
 
+void SetButtonTextColour(QPushButton* button, QColor colour) {
+  QPalette colours = button->palette();
+  colours.setColor(QPalette::ButtonText, colour);
+  button->setPalette(colours);
+}
+
 // A checklist: a click toggles a statement; Enter toggles the current one.
 class ChecklistList : public QListWidget {
  public:
@@ -211,7 +217,7 @@ void TFormCon::FormShow() {
   if (Form4 == nullptr || !Form4->AskQuestion(TextLine(329))) return;
   for (QPushButton* button : {Menucua, MenuGus, MenuMedia}) {
     button->setFont(ScreenFont("Arial", 10));
-    SetTextColour(button, Qt::black);
+    SetButtonTextColour(button, Qt::black);
   }
   if (InAssistant) {
     ListCua->hide();
@@ -233,7 +239,7 @@ void TFormCon::ShowMenuButtons(QPushButton* only) {
   QFont chosen = ScreenFont("Arial", 10);
   chosen.setItalic(true);
   only->setFont(chosen);
-  SetTextColour(only, QColor::fromRgb(kChosenColour));
+  SetButtonTextColour(only, QColor::fromRgb(kChosenColour));
 }
 
 void TFormCon::MenucuaClick() { OpenChecklist(Checklist::Qualities); }

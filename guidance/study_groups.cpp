@@ -19,7 +19,9 @@ std::string_view ItinerarRecord(int record) {
 std::string StudyGroupName(int group, std::size_t columns) { return PadTo(Field(ItinerarRecord(group), 1, static_cast<int>(columns)), columns); }
 
 int StudyGroupPicture(int group) {
-  static constexpr int kPictures[] = {0, 1, 9, 16, 13, 25, 29, 17, 23, 24, 14, 27, 26, 28};
+  // Each group's picture shows its field: sprout, atom, red cross, compass on a blueprint, bar
+  // chart, scales, adult and child, book, column, microphone, palette, quavers, clapperboard.
+  static constexpr int kPictures[] = {0, 1, 13, 16, 27, 25, 29, 14, 23, 24, 17, 9, 26, 36};
   return group >= 1 && group <= 13 ? kPictures[group] : -1;
 }
 

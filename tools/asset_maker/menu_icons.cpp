@@ -653,24 +653,17 @@ void barChart(QPainter& p)  // 25
     fillShape(p, polygonPath({{26.5, 2}, {25.2, 8}, {20.5, 4}}), kRed, 0.8);
 }
 
-void radioTower(QPainter& p)  // 26
+void musicNotes(QPainter& p)  // 26
 {
-    p.setBrush(Qt::NoBrush);
-    p.setPen(inkPen(1.4, kRed.darker(110)));
-    p.drawLine(QPointF(15, 8), QPointF(9.5, 27));
-    p.drawLine(QPointF(15, 8), QPointF(20.5, 27));
-    p.setPen(inkPen(0.9, kRed.darker(110)));
-    p.drawLine(QPointF(13.2, 14.5), QPointF(18.6, 20.5));
-    p.drawLine(QPointF(16.8, 14.5), QPointF(11.4, 20.5));
-    p.drawLine(QPointF(11.4, 20.5), QPointF(20, 25.5));
-    p.drawLine(QPointF(18.6, 20.5), QPointF(10, 25.5));
-    p.setPen(inkPen(1.8));
-    p.drawLine(QPointF(7, 27.2), QPointF(23, 27.2));
-    fillShape(p, circlePath(QPointF(15, 6.5), 2.3), kRed, 0.9);
-    p.setPen(inkPen(1.3, kBlue));
-    for (const QRectF& r : {QRectF(9.5, 1.5, 11, 10), QRectF(6, -1.5, 18, 16)}) {
-        p.drawArc(r, 140 * 16, 80 * 16);
-        p.drawArc(r, -40 * 16, 80 * 16);
+    // Two quavers joined by a beam, the way music is written.
+    p.setPen(inkPen(1.6));
+    p.drawLine(QPointF(11.5, 8.5), QPointF(11.5, 22));
+    p.drawLine(QPointF(23.5, 5.5), QPointF(23.5, 19));
+    fillShape(p, polygonPath({{11.5, 8.5}, {23.5, 5.5}, {23.5, 9.5}, {11.5, 12.5}}), kInk, 0.8);
+    for (const QPointF& head : {QPointF(8.2, 22.5), QPointF(20.2, 19.5)}) {
+        QPainterPath note;
+        note.addEllipse(head, 3.8, 2.9);
+        fillShape(p, note, kPurple, 1.1);
     }
 }
 
@@ -1004,7 +997,7 @@ const std::array<std::function<void(QPainter&)>, kIconCount>& iconPainters()
     static const std::array<std::function<void(QPainter&)>, kIconCount> painters = {
         gear, sprout, folder, cart, hammerAndBrush, lightBulb, star, pickaxe, car, palette,
         mapPin, globe, computer, atom, people, policeShield, redCross, microphone, cloche, jar,
-        calculator, flask, questionBubble, openBook, column, barChart, radioTower, compassOnPlan,
+        calculator, flask, questionBubble, openBook, column, barChart, musicNotes, compassOnPlan,
         hardHatOnBricks, scales, mortarboard, basketball, printer, lightning, windAndWater,
         wrenchAndScrewdriver, clapperboard, scissors, woodLog, fish, greenShield, tShirt, vase, backArrow};
     return painters;
