@@ -56,6 +56,17 @@ QFrame* ScreenPanel(QWidget* parent, QRect geometry, QColor background) {
   return panel;
 }
 
+QLabel* HintBubble(QWidget* parent, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setFrameShape(QFrame::Box);
+  label->setAlignment(Qt::AlignCenter);
+  SetColours(label, QColor(0xFF, 0xFF, 0x80), Qt::black);
+  label->adjustSize();
+  label->resize(label->width() + 12, label->height() + 6);
+  label->hide();
+  return label;
+}
+
 QLabel* ScreenCaption(QWidget* parent, QRect geometry, QColor background, QColor text, int points) {
   auto* label = new QLabel(parent);
   label->setGeometry(geometry);

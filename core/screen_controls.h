@@ -18,6 +18,8 @@ QListWidget* ScreenList(QWidget* parent, QRect geometry, int points = 10);
 QTableWidget* ScreenGrid(QWidget* parent, QRect geometry, int firstWidth, int secondWidth, int rowHeight);
 // A raised panel filled with the colour, shown.
 QFrame* ScreenPanel(QWidget* parent, QRect geometry, QColor background);
+// The yellow hint that follows the mouse over a list, sized to its text; hidden.
+QLabel* HintBubble(QWidget* parent, const QString& text);
 // A bold caption centred in its box, wrapping long texts; hidden.
 QLabel* ScreenCaption(QWidget* parent, QRect geometry, QColor background, QColor text, int points = 10);
 // A big bold label with a white shadow, navy on the hot label colour, centred across the screen.

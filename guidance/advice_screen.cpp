@@ -190,14 +190,7 @@ void TFormCon::BuildControls() {
   connect(BotCerrar, &QPushButton::clicked, this, &TFormCon::BotCerrarClick);
   PanelResul->hide();
 
-  LabelAviso = new QLabel(Caption(283), this);
-  LabelAviso->setAutoFillBackground(true);
-  LabelAviso->setFrameShape(QFrame::Box);
-  LabelAviso->setAlignment(Qt::AlignCenter);
-  SetColours(LabelAviso, QColor(0xFF, 0xFF, 0x80), Qt::black);
-  LabelAviso->adjustSize();
-  LabelAviso->resize(LabelAviso->width() + 12, LabelAviso->height() + 6);
-  LabelAviso->hide();
+  LabelAviso = HintBubble(this, Caption(283));
 }
 
 void TFormCon::showEvent(QShowEvent* event) {
@@ -406,10 +399,9 @@ void TFormCon::grabarClick() {
   const int last = AppendStudiesReport(Results, kAdviceReportLast);
   const std::optional<std::string> path = AskResultFilePath(AdviceStudent);
   if (!path) return;
-  // The results stay on screen: hiding them left an empty panel under its caption.
-  std::vector<std::string> lines;
-  for (int n = 1; n <= last; ++n) lines.emplace_back(Tabs().PrintLines[static_cast<std::size_t>(n)].view());
-  if (SaveResultFile(*path, lines)) ShowHelp(19);
+  // The results stay on screen: hiding them left an empty panel under its caption. The title
+  // line is not saved.
+  if (SaveResultFile(*path, PrintLinesFrom(1, last))) ShowHelp(19);
 }
 
 }  // namespace velmora

@@ -14,13 +14,11 @@ namespace {
 
 std::string Text(int line) { return std::string(TextLine(line)); }
 
-std::string_view Itinerar(int record) { return ItinerarRecord(record); }
-
 // A study group's name in the 45 columns the rankings show.
 std::string GroupName(int group) { return StudyGroupName(group, 45); }
 
 // Bachillerato modality names: entry 0 the results title, entries 1..6 the modalities.
-std::string ModalityName(int entry) { return std::string(Field(Itinerar(21 + entry), 1, 35)); }
+std::string ModalityName(int entry) { return std::string(Field(ItinerarRecord(21 + entry), 1, 35)); }
 
 std::string Cut(std::string_view text) { return std::string(text.substr(0, kResultWidth)); }
 
@@ -337,8 +335,8 @@ FullTestOutcome ScoreFullTest(Questionnaire& q, const QuestionGroups& groups) {
            "      " + secondLine,
            rule,
            "",
-           "        " + std::string(Itinerar(30)),
-           std::string(Itinerar(33)) + "         " + std::string(Itinerar(32)),
+           "        " + std::string(ItinerarRecord(30)),
+           std::string(ItinerarRecord(33)) + "         " + std::string(ItinerarRecord(32)),
            "  " + Text(240)};
   for (std::size_t rank = 0; rank < 6; ++rank) lines.push_back(first[rank].line);
   lines.emplace_back();
@@ -346,21 +344,21 @@ FullTestOutcome ScoreFullTest(Questionnaire& q, const QuestionGroups& groups) {
   for (std::size_t rank = 0; rank < 2; ++rank) lines.push_back(second[rank].line);
   lines.push_back(rule);
   lines.emplace_back();
-  lines.emplace_back(Itinerar(34));
+  lines.emplace_back(ItinerarRecord(34));
   lines.emplace_back();
   static constexpr std::array<std::pair<int, int>, 6> kAdvice = {{{35, 36}, {37, 39}, {40, 41}, {42, 43}, {44, 45}, {46, 47}}};
   bool advised = false;
   for (int g = kFirstHabitGroup; g <= kLastHabitGroup; ++g) {
     if (outcome.mark1[static_cast<std::size_t>(g)] >= 6.0) continue;
     const auto [from, to] = kAdvice[static_cast<std::size_t>(g - kFirstHabitGroup)];
-    for (int record = from; record <= to; ++record) lines.emplace_back(Itinerar(record));
+    for (int record = from; record <= to; ++record) lines.emplace_back(ItinerarRecord(record));
     advised = true;
   }
   if (!advised) {
-    lines.emplace_back(Itinerar(48));
-    lines.emplace_back(Itinerar(49));
+    lines.emplace_back(ItinerarRecord(48));
+    lines.emplace_back(ItinerarRecord(49));
   }
-  for (const int record : {0, 50, 0, 51, 52}) lines.emplace_back(record == 0 ? std::string_view() : Itinerar(record));
+  for (const int record : {0, 50, 0, 51, 52}) lines.emplace_back(record == 0 ? std::string_view() : ItinerarRecord(record));
   for (std::string& line : lines) line = Cut(line);
   r.Bold = {4, 1, 10, 14, 29};
   return outcome;
@@ -369,7 +367,7 @@ FullTestOutcome ScoreFullTest(Questionnaire& q, const QuestionGroups& groups) {
 // ---- The group information panel -------------------------------------------------------------
 
 std::vector<std::string> GroupInformationLines(int group) {
-  std::vector<std::string> lines{"   " + std::string(Itinerar(group))};
+  std::vector<std::string> lines{"   " + std::string(ItinerarRecord(group))};
   const auto append = [&lines](const std::vector<std::string>& more) { lines.insert(lines.end(), more.begin(), more.end()); };
   if (group != 11 && group != 12) {
     lines.emplace_back();
@@ -404,13 +402,6 @@ int BuildResultReport(const Questionnaire& q, std::string_view studentLabel) {
     AddPrintLine(r.ResultLines[n - 1], bold);
   }
   return Tabs().PrintCount;
-}
-
-std::vector<std::string> ReportFileLines() {
-  const SharedTables& t = Tabs();
-  std::vector<std::string> lines;
-  for (int n = 0; n <= t.PrintCount; ++n) lines.emplace_back(t.PrintLines[static_cast<std::size_t>(n)].view());
-  return lines;
 }
 
 std::optional<std::array<int, 8>> HelpMessageLines(int message) {

@@ -153,8 +153,6 @@ std::string StudentLabelFor(std::string_view name, int courseYear);
 // Fills the print lines: heading the student label, an empty line, then the result lines; the
 // four bold lines of a full result. Returns the number of print lines after the heading.
 int BuildResultReport(const Questionnaire& q, std::string_view studentLabel);
-// Print lines 0..PrintCount as a saved file holds them.
-std::vector<std::string> ReportFileLines();
 
 // The help message's eight text table lines (0 = an empty line); none for message 30, which
 // keeps the lines already shown.

@@ -22,44 +22,54 @@ void DrawBox(QPainter& painter, const GridBox& box) {
   painter.fillRect(QRect(area.right() - 2, area.top(), 3, area.height()), Qt::white);
 }
 
+// The three styles' fonts, made once for a whole drawing rather than for every character.
+struct TextFonts {
+  QFont plain = ScreenFont("Arial", 11 + FontSizeAdjust, true);
+  QFont marker = ScreenFont("Arial", 17 + FontSizeAdjust, true);
+  QFont note = ScreenFont("Arial", 9 + FontSizeAdjust, true);
+  QFontMetrics plainMetrics{plain}, markerMetrics{marker}, noteMetrics{note};
+};
+
 // A text on the sage background at its top-left corner.
-void DrawTextAt(QPainter& painter, const QString& text, QPoint at, const QFont& font, QColor colour) {
-  const QFontMetrics metrics(font);
+void DrawTextAt(QPainter& painter, const QString& text, QPoint at, const QFontMetrics& metrics, QColor colour) {
   const QRect bounds(at, QSize(metrics.horizontalAdvance(text), metrics.height()));
   painter.fillRect(bounds, ToQColor(ColourSage));
-  painter.setFont(font);
   painter.setPen(colour);
   painter.drawText(bounds, Qt::AlignLeft | Qt::AlignTop, text);
 }
 
-void DrawText(QPainter& painter, const DiagramText& text) {
+void DrawText(QPainter& painter, const DiagramText& text, const TextFonts& fonts) {
   const QString shown = ToQString(text.text);
   const bool bigMarker = text.style == TextStyle::Marker && shown.size() == 2;
-  const int points = text.style == TextStyle::Note ? 9 : bigMarker ? 17 : 11;
-  const QFont font = ScreenFont("Arial", points + FontSizeAdjust, true);
-  const QColor colour = text.style == TextStyle::Note || bigMarker ? QColor::fromRgb(kMarkerBlue) : QColor(Qt::black);
+  const bool note = text.style == TextStyle::Note;
+  painter.setFont(note ? fonts.note : bigMarker ? fonts.marker : fonts.plain);
+  const QFontMetrics& metrics = note ? fonts.noteMetrics : bigMarker ? fonts.markerMetrics : fonts.plainMetrics;
+  const QColor colour = note || bigMarker ? QColor::fromRgb(kMarkerBlue) : QColor(Qt::black);
   if (!text.downwards) {
-    DrawTextAt(painter, shown, QPoint(GridX(text.column) + text.dx, GridY(text.row) + text.dy), font, colour);
+    DrawTextAt(painter, shown, QPoint(GridX(text.column) + text.dx, GridY(text.row) + text.dy), metrics, colour);
     return;
   }
   for (qsizetype i = 0; i < shown.size(); ++i)
-    DrawTextAt(painter, shown.mid(i, 1), QPoint(GridX(text.column) + text.dx, GridY(text.row + static_cast<int>(i)) + text.dy), font, colour);
+    DrawTextAt(painter, shown.mid(i, 1), QPoint(GridX(text.column) + text.dx, GridY(text.row + static_cast<int>(i)) + text.dy), metrics, colour);
 }
 
-}  // namespace
-
-void DrawDiagramStep(QPainter& painter, const DiagramStep& step) {
+void DrawStep(QPainter& painter, const DiagramStep& step, const TextFonts& fonts) {
   if (step.boxes)
     for (const GridBox& box : DiagramBoxes()) DrawBox(painter, box);
   for (const DiagramLine& line : step.lines) {
     painter.setPen(line.red ? QPen(Qt::red, 5) : QPen(Qt::black, 2));
     painter.drawLine(line.from.x, line.from.y, line.to.x, line.to.y);
   }
-  for (const DiagramText& text : step.texts) DrawText(painter, text);
+  for (const DiagramText& text : step.texts) DrawText(painter, text, fonts);
 }
 
+}  // namespace
+
+void DrawDiagramStep(QPainter& painter, const DiagramStep& step) { DrawStep(painter, step, TextFonts()); }
+
 void DrawDiagram(QPainter& painter, int lastStep) {
-  for (int step = 0; step <= lastStep && step < kDiagramSteps; ++step) DrawDiagramStep(painter, DiagramStepContent(step));
+  const TextFonts fonts;
+  for (int step = 0; step <= lastStep && step < kDiagramSteps; ++step) DrawStep(painter, DiagramStepContent(step), fonts);
 }
 
 }  // namespace velmora

@@ -238,11 +238,11 @@ void TForm2::BuildControls() {
 
   BotResCues = ScreenButton(PanelCuestio, Caption(45), QRect(12, 664, 170, 40));
   AcabarCues = ScreenButton(PanelCuestio, Caption(222), QRect(194, 664, 130, 40));
-  BotContinuar = ScreenButton(PanelCuestio, QString(), QRect(AcabarCues->geometry().right() + 11, AcabarCues->y() - 4, 150, 44));
+  // "Continuar" is the word the short test's result tells the student to press.
+  BotContinuar = ScreenButton(PanelCuestio, QStringLiteral("Continuar"),
+                              QRect(AcabarCues->geometry().right() + 11, AcabarCues->y() - 4, 150, 44));
   ImpResul = ScreenButton(PanelCuestio, Caption(273), QRect(336, 664, 170, 40));
   grabar = ScreenButton(PanelCuestio, Caption(20), QRect(516, 664, 170, 40));
-  // "Continuar" is the word the short test's result tells the student to press.
-  BotContinuar->setText(QStringLiteral("Continuar"));
   HideAll({BotContinuar, ImpResul, grabar});
   connect(BotResCues, &QPushButton::clicked, this, &TForm2::BotResCuesClick);
   connect(AcabarCues, &QPushButton::clicked, this, &TForm2::acabarCuesClick);
@@ -262,14 +262,7 @@ void TForm2::BuildControls() {
   connect(ListCar, &QListWidget::itemClicked, this, &TForm2::BotCerrarMouseUp);
   PanelCar->hide();
 
-  LabelAviso = new QLabel(Caption(283), this);
-  LabelAviso->setAutoFillBackground(true);
-  LabelAviso->setFrameShape(QFrame::Box);
-  SetColours(LabelAviso, QColor(0xFF, 0xFF, 0x80), Qt::black);
-  LabelAviso->adjustSize();
-  LabelAviso->resize(LabelAviso->width() + 12, LabelAviso->height() + 6);
-  LabelAviso->setAlignment(Qt::AlignCenter);
-  LabelAviso->hide();
+  LabelAviso = HintBubble(this, Caption(283));
 
   BuildDiagramControls();
   // The diagram lies on the floor, under every control.
@@ -522,9 +515,9 @@ void TForm2::grabarClick() {
   if (!state_.QuestionnaireActive || state_.Result.ResultLines.empty() || !AskStudentLabel()) return;
   const std::optional<std::string> path = AskResultFilePath(StudentLabel.view());
   if (!path) return;
-  BuildResultReport(state_, StudentLabel.view());
+  const int count = BuildResultReport(state_, StudentLabel.view());
   PanelCar->hide();
-  if (SaveResultFile(*path, ReportFileLines())) ShowHelp(20);
+  if (SaveResultFile(*path, PrintLinesFrom(0, count))) ShowHelp(20);
 }
 
 }  // namespace velmora

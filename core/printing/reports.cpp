@@ -195,6 +195,13 @@ void AddPrintLine(std::string_view text, bool bold) {
   if (bold && BoldLines[0] + 1 < static_cast<int>(BoldLines.size())) BoldLines[static_cast<std::size_t>(++BoldLines[0])] = t.PrintCount;
 }
 
+std::vector<std::string> PrintLinesFrom(int first, int last) {
+  const SharedTables& t = Tabs();
+  std::vector<std::string> lines;
+  for (int n = std::max(first, 0); n <= std::min(last, kPrintLinesLast); ++n) lines.emplace_back(t.PrintLines[static_cast<std::size_t>(n)].view());
+  return lines;
+}
+
 bool PrintReportWithDialog(PrintTable& lines, int count, bool monospace, int fontSize) {
   return PrintWithDialog([&](PrintCanvas& canvas) { PrintReport(canvas, lines, count, monospace, fontSize); },
                          LineAt(lines, 0));

@@ -4,7 +4,9 @@
 
 #include <array>
 #include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/printing/print_canvas.h"
 #include "core/tables.h"
@@ -26,6 +28,9 @@ void StartPrintLines(std::string_view heading);
 // Appends a line after PrintCount (nothing past the last print line); a bold one is also listed
 // in BoldLines while there is room.
 void AddPrintLine(std::string_view text, bool bold = false);
+
+// Print lines first..last as they stand, e.g. to save a report as text.
+std::vector<std::string> PrintLinesFrom(int first, int last);
 
 // Header band of a portrait page: the girl, the title centred, the heading, the school year.
 void PrintHeader(PrintCanvas& canvas, std::string_view title, std::string_view heading, double bandHeight);

@@ -97,16 +97,8 @@ for _ in range(3):
 seed("degree_files", pack([(n, None if n in ("comarcas", "datluggm") else c) for n, c in full], script(8)))
 seed("degree_files", pack([(n, None if n == "cas\\profesio" else c) for n, c in full], b""))
 
-# The interest questionnaire before the rest: mode, answers, rows, a group (only inputs carrying
-# its questions drive it).
-questionnaire = full + [("cas\\cuestion", read("cas\\cuestion"))]
-for mode in (0, 1):
-    answers = bytes([60]) + bytes(rng.randrange(40) for _ in range(60))
-    seed("degree_files", pack(questionnaire, bytes([mode]) + answers + bytes([rng.randrange(16)])))
-# The advice checklists after it: ticks on each, then the rest.
-advice = questionnaire + [("cas\\cualidad", read("cas\\cualidad")), ("cas\\interes", read("cas\\interes"))]
-ticks = bytes([20]) + bytes(rng.randrange(120) for _ in range(20))
-seed("degree_files", pack(advice, bytes([1, 0, 0]) + ticks + ticks))
+# The questionnaires' seeds (they carry the whole question files) are readable recipes in
+# tests/fuzz/seeds/degree_files/, packed at build time.
 
 pages = [("cas\\grados.txt", 150), ("grados.txt", None), ("cas\\master.txt", 60), ("cas\\asignaot", 102),
          ("cas\\artesplas", 70), ("cas\\musica", 40), ("cas\\danza", 40), ("cas\\dramatico", 40), ("cas\\carreran", 60)]
