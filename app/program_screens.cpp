@@ -5,6 +5,7 @@
 #include "core/yes_no_dialog.h"
 #include "guidance/advice_screen.h"
 #include "guidance/lomce_screen.h"
+#include "guidance/professions_screen.h"
 #include "guidance/questionnaires_screen.h"
 #include "navigation/main_menu.h"
 #include "navigation/star_map.h"
@@ -31,10 +32,11 @@ void RegisterProgramScreens() {
   RegisterScreenOnDemand("TForm1", [] { return new TForm1; }, &TForm1::LoadFiles, {kDoorDegrees});
   RegisterScreenOnDemand("TFormCon", [] { return new TFormCon; }, &TFormCon::LoadFiles, {kDoorAdvice});
   RegisterScreenOnDemand("TForm2", [] { return new TForm2; }, &TForm2::LoadFiles, {kDoorQuestionnaires, kDoorItineraries});
-  RegisterScreenOnDemand("TForm3", [] { return new TForm3; }, {}, {kDoorMiddleGrade});
+  RegisterScreenOnDemand("TForm3", [] { return new TForm3; }, &TForm3::LoadFiles, {kDoorMiddleGrade});
   RegisterScreenOnDemand("TForm8", [] { return new TForm8; }, {}, {kDoorHigherGrade});
   RegisterScreenOnDemand("TFIniPro", [] { return new TFIniPro; }, &TFIniPro::LoadFiles, {kDoorBasicGrade});
   RegisterScreen("TForm4", [] { return new TForm4; });
+  RegisterScreenOnDemand("Tprofe", [] { return new Tprofe; }, &Tprofe::LoadFiles, {kDoorProfessions});
   RegisterScreenOnDemand("TCertifica", [] { return new TCertifica; }, &LoadCertificateFiles, {kDoorCertificates});
   RegisterScreenOnDemand("TFlomce", [] { return new TFlomce; });
 }

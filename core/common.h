@@ -119,6 +119,8 @@ struct SharedTables {
   // Activity codes of activida (1..30) and the two activity codes of each profession (1..250).
   std::array<FixedString<4>, 31> ActivityCodes{};
   std::array<FixedString<4>, 251> ProfessionCode1{}, ProfessionCode2{};
+  // The two short statements of fracortas linked to each profession (0 = none).
+  std::array<int, 251> ProfessionStatement1{}, ProfessionStatement2{};
   // Branch 1..5 of each degree 1..350.
   std::array<int, 351> BranchOfDegree{};
 

@@ -41,6 +41,7 @@ inline constexpr int kDoorHigherGrade = 3;
 inline constexpr int kDoorItineraries = 4;
 inline constexpr int kDoorMiddleGrade = 5;
 inline constexpr int kDoorBasicGrade = 6;
+inline constexpr int kDoorProfessions = 7;
 inline constexpr int kDoorAdvice = 8;
 inline constexpr int kDoorQuestionnaires = 9;
 inline constexpr int kDoorCertificates = 12;

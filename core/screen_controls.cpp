@@ -1,6 +1,8 @@
 #include "core/screen_controls.h"
 
 #include <QHeaderView>
+#include <QPolygonF>
+#include <algorithm>
 
 #include "core/common.h"
 #include "core/module_screen.h"
@@ -85,6 +87,35 @@ QLabel* BigScreenLabel(QWidget* parent, const QString& text, int top, int points
   const int width = QFontMetrics(label->font()).horizontalAdvance(text) + 24;
   label->setGeometry(kScreenWidth / 2 - width / 2, top, width, QFontMetrics(label->font()).height() + 6);
   return label;
+}
+
+void DrawArrow(QPainter& painter, QPointF from, QPointF to, const QColor& colour, qreal width) {
+  const QLineF line(from, to);
+  if (line.length() <= 0) return;
+  const qreal head = std::min(line.length() * 0.6, width * 3.2);
+  const QPointF unit = (from - to) / line.length();
+  const QPointF normal(-unit.y(), unit.x());
+  const QPointF base = to + unit * head;
+  painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
+  painter.drawLine(from, base);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(colour);
+  painter.drawPolygon(QPolygonF{to, base + normal * head * 0.7, base - normal * head * 0.7});
+}
+
+QPushButton* ArrowButton(QWidget* parent, QRect geometry, bool right) {
+  auto* button = ScreenButton(parent, QString(), geometry);
+  const QSize glyph(geometry.width() - 24, geometry.height() - 16);
+  QPixmap picture(glyph);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const qreal y = glyph.height() / 2.0;
+  DrawArrow(painter, QPointF(right ? 2 : glyph.width() - 2, y), QPointF(right ? glyph.width() - 2 : 2, y),
+            ToQColor(ColourMaroon), 6);
+  button->setIcon(QIcon(picture));
+  button->setIconSize(glyph);
+  return button;
 }
 
 }  // namespace velmora

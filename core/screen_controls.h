@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
@@ -24,5 +25,9 @@ QLabel* HintBubble(QWidget* parent, const QString& text);
 QLabel* ScreenCaption(QWidget* parent, QRect geometry, QColor background, QColor text, int points = 10);
 // A big bold label with a white shadow, navy on the hot label colour, centred across the screen.
 QLabel* BigScreenLabel(QWidget* parent, const QString& text, int top, int points);
+// A thick line ending in a filled head at `to`.
+void DrawArrow(QPainter& painter, QPointF from, QPointF to, const QColor& colour, qreal width);
+// A screen button showing a maroon arrow pointing right or left.
+QPushButton* ArrowButton(QWidget* parent, QRect geometry, bool right);
 
 }  // namespace velmora

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 #include "core/common.h"
 #include "core/platform/platform.h"
@@ -13,10 +14,13 @@
 #include "core/text_table.h"
 
 namespace velmora {
+namespace {
+constexpr int kDialogWidth = 382;
+}  // namespace
 
 TForm4::TForm4() {
   setWindowTitle(ToQString(CentreName));
-  setFixedSize(382, 144);
+  setFixedSize(kDialogWidth, 144);
   setModal(true);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, ToQColor(ColourIvory));
@@ -61,6 +65,13 @@ void TForm4::ResetLayout() {
 int TForm4::ShowModal() {
   LabelNombre->adjustSize();
   LabelNombre2->adjustSize();
+  // A long question widens the dialog rather than being cut at its edge.
+  const int needed = 40 + std::max(LabelNombre->width(), LabelNombre2->isHidden() ? 0 : LabelNombre2->width()) + 40;
+  if (needed != width() && (needed > kDialogWidth || width() > kDialogWidth)) {
+    const QPoint centre = geometry().center();
+    setFixedSize(std::max(kDialogWidth, needed), height());
+    move(centre - rect().center());
+  }
   const int result = CurrentPlatform().RunModal(*this) == kResultYes ? kResultYes : kResultCancel;
   ResetLayout();
   return result;

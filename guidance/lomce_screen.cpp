@@ -32,21 +32,6 @@ constexpr int kStyleRole = Qt::UserRole + 1;
 QColor Colour(TColor colour) { return ToQColor(colour); }
 QColor Maroon() { return Colour(ColourMaroon); }
 
-// A thick line ending in a filled head at `to`.
-void DrawArrow(QPainter& painter, QPointF from, QPointF to, const QColor& colour, qreal width) {
-  const QLineF line(from, to);
-  if (line.length() <= 0) return;
-  const qreal head = std::min(line.length() * 0.6, width * 3.2);
-  const QPointF unit = (from - to) / line.length();
-  const QPointF normal(-unit.y(), unit.x());
-  const QPointF base = to + unit * head;
-  painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
-  painter.drawLine(from, base);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(colour);
-  painter.drawPolygon(QPolygonF{to, base + normal * head * 0.7, base - normal * head * 0.7});
-}
-
 // Where an arrow glyph of the size starts and ends.
 std::pair<QPointF, QPointF> ArrowEnds(Glyph glyph, QSizeF size, qreal margin) {
   const qreal l = margin, t = margin, r = size.width() - margin, b = size.height() - margin;
@@ -222,20 +207,6 @@ QLabel* Caption(QWidget* parent, QRect geometry, const QString& text, int points
   label->setWordWrap(true);
   SetTextColour(label, colour);
   return label;
-}
-
-QPushButton* ArrowButton(QWidget* parent, QRect geometry, bool right) {
-  auto* button = ScreenButton(parent, QString(), geometry);
-  const QSize glyph(geometry.width() - 24, geometry.height() - 16);
-  QPixmap picture(glyph);
-  picture.fill(Qt::transparent);
-  QPainter painter(&picture);
-  painter.setRenderHint(QPainter::Antialiasing);
-  const qreal y = glyph.height() / 2.0;
-  DrawArrow(painter, QPointF(right ? 2 : glyph.width() - 2, y), QPointF(right ? glyph.width() - 2 : 2, y), Maroon(), 6);
-  button->setIcon(QIcon(picture));
-  button->setIconSize(glyph);
-  return button;
 }
 
 // The named controls, so the diagram's table can fill them.

@@ -21,6 +21,7 @@
 #include "core/yes_no_dialog.h"
 #include "guidance/help_panel.h"
 #include "guidance/study_groups.h"
+#include "vocational/middle_grade_screen.h"
 
 namespace velmora {
 namespace {
@@ -329,6 +330,7 @@ void TForm2::BotCuestio2Click() {
 void TForm2::ShowMiddleGradeScreen(bool hideThis) {
   QWidget* screen = PrepareDoor(kDoorMiddleGrade);
   if (screen == nullptr) return;
+  if (auto* middleGrade = qobject_cast<TForm3*>(screen)) middleGrade->BeginQuestionnaire();
   if (hideThis) {
     hide();
   } else {

@@ -32,7 +32,8 @@ void LoadSubjects(std::string_view name) {
   t.CountMateriasp = count;
 }
 
-// profesio: two activity codes and the name, read from the line extended with 22 blanks.
+// profesio: two activity codes, the name and two linked short statements, read from the line
+// extended with 22 blanks; a statement that is no number reads as none.
 void LoadProfessions(std::string_view name) {
   SharedTables& t = Tabs();
   int count = 0;
@@ -44,6 +45,8 @@ void LoadProfessions(std::string_view name) {
     t.ProfessionCode1[p] = Field(extended, 1, 4);
     t.ProfessionCode2[p] = Field(extended, 6, 4);
     t.TabProfesio[p] = Field(extended, 11, 40);
+    t.ProfessionStatement1[p] = ParseInt(Field(extended, 51, 3)).value_or(0);
+    t.ProfessionStatement2[p] = ParseInt(Field(extended, 54, 3)).value_or(0);
     return true;
   });
   if (!opened) return;

@@ -64,13 +64,17 @@ QPushButton* Button(QWidget* parent, int line, QRect geometry) { return ScreenBu
 
 TForm3::TForm3() : VocationalScreen(Grade::GM) {
   BuildControls();
+  BuildQuestionnaireControls();
   heli.setInterval(1);
   piloto.setInterval(200);
   connect(&heli, &QTimer::timeout, this, &TForm3::heliTimer);
   connect(&piloto, &QTimer::timeout, this, &TForm3::pilotoTimer);
   SetDoorOpener(kDoorMiddleGrade, [this]() -> QWidget* {
-    if (FPMFirstVisit) {
+    if (QuestionnaireFlag) {  // left through the window's close box
       QuestionnaireFlag = false;
+      HideQuestionnaire();
+    }
+    if (FPMFirstVisit) {
       heli.start();
     } else {
       heli.stop();
@@ -116,7 +120,10 @@ void TForm3::FormActivate() {
   PilotFrame = -1;
   SpeechBoxes.clear();
   piloto.stop();
-  if (QuestionnaireFlag) return;  // the questionnaire has its own screen state
+  if (QuestionnaireFlag) {
+    StartQuestionnaire();
+    return;
+  }
   const bool animated = FPMFirstVisit;
   for (QPushButton* button : {botTit2, botLug2, botSalir}) button->setVisible(!animated && Mode == SearchMode::None);
   if (animated) {
@@ -212,7 +219,9 @@ void TForm3::ListTitClick(int row) {
   listSelFP->show();
   PanelSelec->show();
   PanelSelTit->clear();
-  for (QPushButton* button : {BotPuesto, BotRequisitos, botAsig, BotImprimir, BotRetrocederFP}) button->show();
+  // A title from the questionnaire has the questionnaire's own back and print buttons.
+  if (!QuestionnaireFlag)
+    for (QPushButton* button : {BotPuesto, BotRequisitos, botAsig, BotImprimir, BotRetrocederFP}) button->show();
   ShowStars();
 }
 

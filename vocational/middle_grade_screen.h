@@ -1,12 +1,15 @@
 // The middle-grade vocational training screen: titles by family group, where a title is taught,
-// and what each place offers, entered through three choice buttons that fly in.
+// and what each place offers, entered through three choice buttons that fly in; and the
+// middle-grade questionnaire, which the questionnaires screen starts here.
 #pragma once
 
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 #include <vector>
 
+#include "vocational/middle_grade_questionnaire.h"
 #include "vocational/vocational_screen.h"
 
 namespace velmora {
@@ -19,6 +22,9 @@ class TForm3 : public VocationalScreen {
  public:
   TForm3();
   ~TForm3() override;
+
+  // Reads cuesgm at start-up.
+  static void LoadFiles();
 
   void FormActivate();
   void botTit2Click();
@@ -42,6 +48,26 @@ class TForm3 : public VocationalScreen {
 
   bool QuestionnaireFlag = false;
 
+  // ---- The questionnaire ----
+  // Sets the questionnaire flag: the next activation starts the questionnaire at its first step.
+  void BeginQuestionnaire();
+  void BitFleGMdeClick();
+  void BitFleGMizClick();
+  void ListGMClick(int row);
+  void ListPequeClick(int row);
+  void TimerAyuTimer();
+  void TimerReduceTimer();
+  void BotImprimirCuesGMClick();
+  void BotSalirCuesClick();
+  void mapaClick() override;
+
+  QListWidget *ListGM = nullptr, *ListGM2 = nullptr, *ListPeque = nullptr;
+  QLabel *LabAyuGM = nullptr, *HeliPeque = nullptr, *LabelPeque = nullptr;
+  QPushButton *BitFleGMde = nullptr, *BitFleGMiz = nullptr, *BotSalirCues = nullptr, *BotImprimirCuesGM = nullptr;
+  QTimer TimerAyu, TimerReduce;
+  MiddleGradeQuestionnaire Questionnaire{GmQuestionFile()};
+  int ReduceStep = 0;
+
   // The flight of the choice buttons.
   int FlightTick = 0, FlightStep = 1, FlightOffset = 0;
   int FlightX = 0, FlightY = 0;
@@ -59,6 +85,12 @@ class TForm3 : public VocationalScreen {
 
  private:
   void BuildControls();
+  void BuildQuestionnaireControls();
+  void StartQuestionnaire();
+  void FillAreas();
+  void SlideHint(const std::string& text);
+  void OpenSuggestedTitle(int title);
+  void HideQuestionnaire();
   void HideInfoButtons();
   FlightLayer* flight_ = nullptr;
   friend class FlightLayer;

@@ -32,6 +32,7 @@ void LoadVocationalFiles() {
   if (StartAborted) return;
   ReadRecords("datluggm", std::as_writable_bytes(std::span(t.Binary.OfferGM)), kOfferRecordSize, 4);
   ReadRecords("datlugbas", std::as_writable_bytes(std::span(t.Binary.OfferBasic)), kOfferRecordSize, 4);
+  ReadRecords("datfpm", std::as_writable_bytes(std::span(t.Binary.Datfpm)), t.Binary.Datfpm.size(), 1);
   int count = 0;
   LoadRegionNames("comarcas", t.Binary.Comarcas, count, 20);
   LoadRegionNamesM("comarcasm", t.Binary.Municipalities, count, 25);

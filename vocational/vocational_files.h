@@ -17,7 +17,7 @@ inline std::vector<std::string> BasicFamilyLines;
 // files number it; keeps the family lines for the FP Basica family list.
 void LoadBasicTitles();
 
-// Reads fpba, fp2 (with its marked table), asignagm, informa, datluggm, datlugbas, comarcas and
+// Reads fpba, fp2 (with its marked table), asignagm, informa, datluggm, datlugbas, datfpm, comarcas and
 // comarcasm, then prepares the zone codes of lu2 and lu4 (read before, with the degree files).
 // A missing line file sets StartAborted through its loader.
 void LoadVocationalFiles();

@@ -1,12 +1,13 @@
 // The whole load of the degree and vocational files from one input that carries any of them,
-// then the interest questionnaire and the advice checklists (when the input carries their
-// files), the place model, the high cut-off marks, the vocational statistics, the titles of the
+// then the interest questionnaire, the advice checklists, the middle-grade and the professions
+// questionnaires (when the input carries their files), the place model, the high cut-off marks, the vocational statistics, the titles of the
 // three FP grades and the certificates, driven by the script that follows the files.
 #include <array>
 
 #include "core/line_loaders.h"
 #include "guidance/advice_checklists.h"
 #include "guidance/interest_questionnaire.h"
+#include "guidance/professions_questionnaire.h"
 #include "tests/fuzz/degree_files_inputs.h"
 #include "tests/fuzz/fuzz_folder.h"
 #include "university/admission_info.h"
@@ -14,6 +15,7 @@
 #include "vocational/basic_titles.h"
 #include "vocational/certificates.h"
 #include "vocational/fp_titles.h"
+#include "vocational/middle_grade_questionnaire.h"
 #include "vocational/vocational_charts.h"
 #include "vocational/place_model.h"
 #include "vocational/vocational_files.h"
@@ -102,6 +104,65 @@ void DriveAdvice(fuzz::Script& script) {
   AppendStudiesReport(results, BuildAdviceReport(results, "Fuzz"));
 }
 
+// Steps forward and back with any rows ticked, title views with centres, and the report.
+void DriveMiddleGradeQuestionnaire(fuzz::Script& script) {
+  SharedTables& t = Tabs();
+  LoadLineTable75("cas\\cuesgm", t.TabCuesgm, t.CountCuesgm, 75);
+  if (StartAborted) {
+    StartAborted = false;
+    return;
+  }
+  const GmQuestions questions = SplitGmQuestions(t.TabCuesgm, t.CountCuesgm);
+  MiddleGradeQuestionnaire q(questions);
+  q.Start();
+  for (int step = script.Next(12); step > 0; --step) {
+    switch (script.Next(3)) {
+      case 0: {
+        std::vector<int> rows;
+        for (int n = script.Next(6); n > 0; --n) rows.push_back(script.Next(230) - 2);
+        q.Forward(rows);
+        break;
+      }
+      case 1: q.Back(); break;
+      default:
+        q.OpenTitleView();
+        q.AddCentresBlock(TitleName(Grade::GM, q.TitleOfRow(script.Next(12) - 1)), {{"IES", "900", 1}});
+        break;
+    }
+  }
+  q.FillPrintTable("Fuzz");
+}
+
+// Answers, changed choices, pages forward and back with any rows picked, the result and its report.
+void DriveProfessions(fuzz::Script& script) {
+  LoadProfessionStatements();
+  if (StartAborted) {
+    StartAborted = false;
+    return;
+  }
+  const auto studies = BuildProfessionStudies();
+  ProfessionsQuestionnaire q(ProfessionStatementFile(), ProfessionLinkTable());
+  q.Begin();
+  for (int step = script.Next(48); step > 0; --step) {
+    std::vector<int> rows;
+    for (int n = script.Next(4); n > 0; --n) rows.push_back(script.Next(16) - 2);
+    switch (script.Next(5)) {
+      case 0: q.Answer(script.Next(2) == 1); break;
+      case 1: q.ToggleLongStatement(script.Next(24) - 2); break;
+      case 2: q.Next(rows); break;
+      case 3: q.Back(rows, script.Next(2) == 1); break;
+      default: q.Pick(script.Next(16) - 2, rows); break;
+    }
+  }
+  const ProfessionsResult& result = q.Result();
+  for (const int profession : result.professions) StudyLinesOf(*studies, profession);
+  StudyLinesOf(*studies, script.Next(256));
+  ActivityItems(result);
+  ProfessionItems(result);
+  for (int rank = 0; rank <= 3; ++rank) ActivityProfessionItems(result, rank);
+  BuildProfessionsReport(result, *studies, "Fuzz");
+}
+
 void DriveTitles(fuzz::Script& script) {
   SharedTables& t = Tabs();
   LoadBlocks26("cas\\asignaba", t.TabAsignaba, t.CountFpba);
@@ -159,6 +220,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } else {
     DriveAdvice(script);
   }
+  DriveMiddleGradeQuestionnaire(script);
+  DriveProfessions(script);
   HighCutOffRows(script.Next(101));
   const VocationalStats stats = LoadVocationalStats();
   TitleRows(stats);

@@ -9,7 +9,7 @@
 namespace velmora::fuzz {
 
 inline constexpr std::size_t kOffers = 4 * kOfferRecordSize;
-inline constexpr std::array<FileSpec, 43> kDegreeFiles = {{
+inline constexpr std::array<FileSpec, 47> kDegreeFiles = {{
     {"cas\\materiasp"}, {"cas\\carreran"}, {"cas\\carrenue"}, {"cas\\carreranb"}, {"cas\\otros"},
     {"cas\\itinerar"},  {"cas\\fp"},       {"cas\\reqfp"},    {"cas\\asignafp"},  {"cas\\asignaot"},
     {"cas\\activida"},  {"cas\\familias"}, {"cas\\profesio"}, {"cas\\fpba"},      {"cas\\informa"},
@@ -20,6 +20,7 @@ inline constexpr std::array<FileSpec, 43> kDegreeFiles = {{
     {"dobles"},         {"datluggm", kOffers}, {"datlugbas", kOffers}, {"comarcas"}, {"comarcasm"},
     {"fami_estad.txt"}, {"cas\\asignaba"},  {"cas\\informa_l"}, {"cas\\certifica"}, {"cas\\certificah"},
     {"cas\\cuestion"}, {"cas\\cualidad"}, {"cas\\interes"},
+    {"datfpm", 5600},   {"cas\\cuesgm"},   {"cas\\fralargas"}, {"cas\\fracortas"},
 }};
 
 }  // namespace velmora::fuzz

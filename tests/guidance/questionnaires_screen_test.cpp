@@ -25,6 +25,7 @@
 #include "tests/support/fixture_folder.h"
 #include "university/degree_files.h"
 #include "vocational/vocational_files.h"
+#include "vocational/middle_grade_screen.h"
 
 namespace velmora {
 namespace {
@@ -279,6 +280,32 @@ TEST_F(QuestionnairesScreen, LeavingReturnsToTheCorridorAndTheVocationalDoorHide
   screen->BitAcabarLogseClick();
   EXPECT_TRUE(screen->isHidden());
   EXPECT_FALSE(menu.isHidden());
+}
+
+TEST_F(QuestionnairesScreen, BothWaysToTheMiddleGradeQuestionnaireStartItAtItsAreas) {
+  TForm3::LoadFiles();
+  TForm3 middle;  // its door now opens the real screen
+  screen->show();
+  StudentLabel = "Ana";
+  screen->BotCuestio2Click();
+  EXPECT_TRUE(middle.QuestionnaireFlag);
+  EXPECT_TRUE(StudentLabel.empty());
+  EXPECT_TRUE(middle.isVisible());
+  EXPECT_FALSE(middle.ListGM->isHidden());
+  EXPECT_EQ(middle.ListGM->count(), kGmAreaItems);
+  middle.BotSalirCuesClick();
+  EXPECT_FALSE(middle.QuestionnaireFlag);
+
+  // A failed short test's "Continuar" opens it over this screen.
+  screen->show();
+  screen->BotCuestio3Click();
+  screen->BotResCuesClick();
+  screen->BotContinuarClick();
+  EXPECT_TRUE(middle.QuestionnaireFlag);
+  EXPECT_TRUE(FromContextInfo);
+  middle.BotSalirCuesClick();  // leaves only itself: this screen is still there
+  EXPECT_TRUE(middle.isHidden());
+  EXPECT_TRUE(screen->isVisible());
 }
 
 }  // namespace

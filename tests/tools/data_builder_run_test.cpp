@@ -119,3 +119,25 @@ TEST_F(DataBuilderRun, TheEducationSystemFilesMustHoldEveryCodeTheDiagramShows) 
 }
 
 }  // namespace
+
+TEST_F(DataBuilderRun, TheQuestionnaireLinesKeepTheirColumns) {
+  std::string cuesgm;
+  for (int area = 1; area <= 11; ++area) cuesgm += "\xC3\x81rea " + std::to_string(area) + "\n";
+  cuesgm += "15Me gusta arreglar aparatos\n0 Sin \xC3\xA1rea\n33Dos veces la misma\n";
+  Write("cas/cuesgm.txt", cuesgm);
+  Write("cas/fralargas.txt", std::string(115, 'x') + "SALU CIEN\n" + std::string(115, 'x') + "SALUXCIEN\n");
+  Write("cas/fracortas.txt", "SALU      Atiendo a pacientes\nSALU CI N Con un hueco\n");
+  Write("cas/profesio.txt", "SALU CIEN M\xC3\xA9" "dico/a" + std::string(32, ' ') + " 12  0\nSALU      Cirujano/a" +
+                                std::string(30, ' ') + "1 2\n");
+  EXPECT_EQ(Run(), 1);
+  const std::string errors = Read(root_ / "errors");
+  EXPECT_EQ(errors.find("cuesgm.txt: line 12"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("cuesgm.txt: line 13: area 1-9 in column 1"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("cuesgm.txt: line 14: the second area repeats the first"), std::string::npos) << errors;
+  EXPECT_EQ(errors.find("fralargas.txt: line 1"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("fralargas.txt: line 2: the statement in columns 1-115"), std::string::npos) << errors;
+  EXPECT_EQ(errors.find("fracortas.txt: line 1"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("fracortas.txt: line 2: codes in columns 1-4 and 6-9"), std::string::npos) << errors;
+  EXPECT_EQ(errors.find("profesio.txt: line 1"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("profesio.txt: line 2: the linked statements are numbers right-aligned"), std::string::npos) << errors;
+}

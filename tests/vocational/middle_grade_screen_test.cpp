@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include "core/platform/recording_platform.h"
 #include "core/printing/recording_canvas.h"
 #include "core/printing/reports.h"
+#include "core/yes_no_dialog.h"
 #include "core/qt_text.h"
 #include "core/shared_bitmaps.h"
 #include "core/startup.h"
@@ -35,6 +37,7 @@ class MiddleGrade : public testing::BuiltFolderTest {
     AnimationOn = false;
     LoadDegreeFiles();
     LoadVocationalFiles();
+    TForm3::LoadFiles();
     screen = std::make_unique<TForm3>();
     Navigation().mainMenu = &menu;
   }
@@ -467,6 +470,157 @@ TEST_F(MiddleGrade, ClosingAsksTheExitQuestion) {
   ASSERT_FALSE(platform.questions.empty());
   EXPECT_EQ(platform.questions.back(), TextLine(49));
   EXPECT_TRUE(screen->isVisible());
+}
+
+
+// ---- The questionnaire -------------------------------------------------------------------------
+
+class GmQuestionnaireScreen : public MiddleGrade {
+ protected:
+  GmQuestionnaireScreen() {
+    screen->BeginQuestionnaire();
+    screen->show();
+  }
+  static void Tick(QListWidget* list, std::initializer_list<int> rows) {
+    for (const int row : rows) list->item(row)->setCheckState(Qt::Checked);
+  }
+  std::vector<int> Ticked() const {
+    std::vector<int> rows;
+    for (int i = 0; i < screen->ListGM->count(); ++i)
+      if (screen->ListGM->item(i)->checkState() == Qt::Checked) rows.push_back(i);
+    return rows;
+  }
+  // Areas 6 and 7 (electricity, health), the first statement, then the first title.
+  void OpenFirstTitle() {
+    Tick(screen->ListGM, {5, 6});
+    screen->BitFleGMdeClick();
+    screen->ListGM2->item(0)->setSelected(true);
+    screen->BitFleGMdeClick();
+    screen->ListGMClick(0);
+    while (screen->TimerReduce.isActive()) screen->TimerReduceTimer();
+  }
+};
+
+TEST_F(GmQuestionnaireScreen, StartsWithTheAreasAndWalksToATitlesCentres) {
+  EXPECT_TRUE(screen->botTit2->isHidden());
+  ASSERT_EQ(screen->ListGM->count(), kGmAreaItems);
+  EXPECT_FALSE(screen->BotSalirCues->isHidden());
+  EXPECT_FALSE(screen->BitFleGMde->isHidden());
+  EXPECT_TRUE(screen->BitFleGMiz->isHidden());
+  EXPECT_EQ(screen->LabAyuGM->text(), Text(163));
+  while (screen->TimerAyu.isActive()) screen->TimerAyuTimer();
+  EXPECT_LT(screen->LabAyuGM->x(), 300);
+
+  screen->BitFleGMdeClick();  // nothing ticked: the step stays
+  EXPECT_EQ(screen->Questionnaire.Step(), GmStep::Areas);
+  OpenFirstTitle();
+  const int title = screen->Questionnaire.TitleOfRow(0);
+  ASSERT_NE(title, 0);
+  EXPECT_EQ(Places.SelectedTitle, title);
+  EXPECT_TRUE(screen->Questionnaire.TitleViewOn());
+  EXPECT_FALSE(screen->BotImprimirCuesGM->isHidden());
+  EXPECT_TRUE(screen->BotPuesto->isHidden());  // the title's own info buttons stay hidden
+  EXPECT_TRUE(screen->ListGM->isHidden());
+  EXPECT_FALSE(screen->ListPeque->isHidden());
+  EXPECT_EQ(screen->ListPeque->count(), static_cast<int>(screen->Questionnaire.TitleRows().size()));
+  EXPECT_FALSE(screen->PanelEstrellas->isHidden());
+  EXPECT_EQ(screen->LabAyuGM->text(), ToQString(TitleName(Grade::GM, title)));
+
+  // A community lists its centres and adds them to the report.
+  const std::size_t rowsBefore = screen->Questionnaire.ReportRows().size();
+  Click(13, &TForm3::mapaClick);
+  EXPECT_FALSE(screen->reja->isHidden());
+  EXPECT_EQ(screen->Questionnaire.ReportRows().size(), rowsBefore + 6 + screen->GridRows.size());
+
+  // Another title of the small list.
+  if (screen->ListPeque->count() > 1) {
+    screen->ListPequeClick(1);
+    EXPECT_EQ(Places.SelectedTitle, screen->Questionnaire.TitleOfRow(1));
+    EXPECT_TRUE(screen->BotImprimirCuesGM->isHidden());
+  }
+}
+
+TEST_F(GmQuestionnaireScreen, EveryBackStep) {
+  OpenFirstTitle();
+  screen->BitFleGMizClick();  // the title view closes: the suggested titles again
+  EXPECT_FALSE(screen->Questionnaire.TitleViewOn());
+  EXPECT_FALSE(screen->ListGM->isHidden());
+  EXPECT_EQ(screen->ListGM->count(), static_cast<int>(screen->Questionnaire.TitleRows().size()));
+  for (QWidget* hidden : std::initializer_list<QWidget*>{screen->ListPeque, screen->PanelEstrellas, screen->reja,
+                                                          screen->PanelCarSel, screen->BotImprimirCuesGM})
+    EXPECT_TRUE(hidden->isHidden());
+  screen->BitFleGMizClick();  // to the statements, the areas ticked behind them
+  EXPECT_EQ(screen->Questionnaire.Step(), GmStep::Statements);
+  EXPECT_FALSE(screen->ListGM2->isHidden());
+  EXPECT_FALSE(screen->BitFleGMde->isHidden());
+  EXPECT_EQ(Ticked(), (std::vector<int>{5, 6}));
+  screen->BitFleGMizClick();  // to the areas
+  EXPECT_EQ(screen->Questionnaire.Step(), GmStep::Areas);
+  EXPECT_TRUE(screen->ListGM2->isHidden());
+  EXPECT_FALSE(screen->ListGM->isHidden());
+  EXPECT_TRUE(screen->BitFleGMiz->isHidden());
+  EXPECT_EQ(Ticked(), (std::vector<int>{5, 6}));
+}
+
+TEST_F(GmQuestionnaireScreen, ThePlaceItemLeavesForTheSearchByPlace) {
+  Tick(screen->ListGM, {0, kGmPlaceSearchItem});
+  screen->BitFleGMdeClick();
+  EXPECT_FALSE(screen->QuestionnaireFlag);
+  EXPECT_EQ(screen->Mode, VocationalScreen::SearchMode::ByPlace);
+  EXPECT_TRUE(screen->ListGM->isHidden());
+  EXPECT_TRUE(screen->BotSalirCues->isHidden());
+  EXPECT_FALSE(screen->PanelEstrellas->isHidden());
+}
+
+TEST_F(GmQuestionnaireScreen, PrintingAsksTheNameUntilOneIsGiven) {
+  TForm4 dialog;
+  platform.printerChoice = [] { return std::make_unique<RecordingCanvas>(); };
+  OpenFirstTitle();
+  int asked = 0;
+  platform.modalAnswer = [&asked](QDialog& dialog) {
+    auto* edit = dialog.findChild<QLineEdit*>();
+    edit->setText(++asked == 1 ? QString("  ") : QString("Lucía Prieto"));
+    return TForm4::kResultYes;
+  };
+  screen->BotImprimirCuesGMClick();
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(StudentLabel, "Luc\xED" "a Prieto");
+  EXPECT_EQ(Tabs().PrintLines3[0], "Luc\xED" "a Prieto");
+  EXPECT_EQ(Tabs().PrintLines3[1], TextLine(594));
+  platform.modalAnswer = [](QDialog&) { return TForm4::kResultCancel; };
+  StudentLabel.clear();
+  screen->BotImprimirCuesGMClick();
+  EXPECT_TRUE(StudentLabel.empty());
+}
+
+TEST_F(GmQuestionnaireScreen, LeavingGoesBackToWhoeverOpenedIt) {
+  OpenFirstTitle();
+  StudentLabel = "Ana";
+  FromContextInfo = true;  // opened over the questionnaires screen, which stays behind
+  screen->BotSalirCuesClick();
+  EXPECT_TRUE(screen->isHidden());
+  EXPECT_FALSE(screen->QuestionnaireFlag);
+  EXPECT_TRUE(StudentLabel.empty());
+  EXPECT_FALSE(FromContextInfo);
+  EXPECT_TRUE(screen->ListPeque->isHidden());
+  EXPECT_TRUE(screen->PanelEstrellas->isHidden());
+  EXPECT_FALSE(menu.isVisible());
+
+  QWidget assistant;
+  Navigation().assistant = &assistant;
+  InAssistant = true;
+  screen->BeginQuestionnaire();
+  screen->show();
+  screen->BotSalirCuesClick();
+  EXPECT_TRUE(assistant.isVisible());
+  InAssistant = false;
+
+  // The corridor's door afterwards opens the ordinary screen.
+  screen->BeginQuestionnaire();
+  ASSERT_EQ(PrepareDoor(5), screen.get());
+  EXPECT_FALSE(screen->QuestionnaireFlag);
+  screen->show();
+  EXPECT_TRUE(screen->ListGM->isHidden());
 }
 
 }  // namespace

@@ -365,15 +365,83 @@ void CheckActivida(const Lines& lines, Problems& problems) {
   }
 }
 
-// "profesio": two activity codes in columns 1-4 and 6-9, the name in columns 11-50.
+// A code field of four columns: four characters without blanks, or four blanks where allowed.
+bool IsCodeField(std::string_view field, bool blankAllowed) {
+  if (field.size() != 4) return false;
+  if (IsBlankLine(field)) return blankAllowed;
+  return field.find(' ') == std::string_view::npos;
+}
+
+// A statement number right-aligned in three columns; blanks read as none.
+bool IsStatementField(std::string_view field) {
+  const std::string_view number = TrimBothBlanks(field);
+  return number.empty() || (std::ranges::all_of(number, [](char c) { return c >= '0' && c <= '9'; }) &&
+                            field.substr(field.size() - number.size()) == number);
+}
+
+// Activity codes in columns 1-4 and 6-9 (the second may be blank) and a text of the given
+// length from column 11, the layout profesio and fracortas share.
+bool HasCodesAndText(const std::string& line, int textLength) {
+  return line[4] == ' ' && line[9] == ' ' && IsCodeField(Field(line, 1, 4), false) && IsCodeField(Field(line, 6, 4), true) &&
+         !IsBlankLine(Field(line, 11, textLength));
+}
+
+// "profesio": two activity codes in columns 1-4 and 6-9, the name in columns 11-50, then the
+// numbers of two linked short statements in columns 51-53 and 54-56.
 void CheckProfesio(const Lines& lines, Problems& problems) {
   CheckCount(lines, 1, 250, problems);
   CheckWidth(lines, 1, lines.size(), 56, problems);
   for (std::size_t i = 1; i <= lines.size(); ++i) {
-    const std::string& line = lines[i - 1];
-    if (line.size() < 11 || line[4] != ' ' || line[9] != ' ' || IsBlankLine(Field(line, 1, 4)) ||
-        IsBlankLine(Field(line, 11, 40)))
+    const std::string line = lines[i - 1] + std::string(56, ' ');
+    if (!HasCodesAndText(line, 40))
       problems.push_back(At(i, "codes in columns 1-4 and 6-9, the name in columns 11-50"));
+    else if (!IsStatementField(Field(line, 51, 3)) || !IsStatementField(Field(line, 54, 3)))
+      problems.push_back(At(i, "the linked statements are numbers right-aligned in columns 51-53 and 54-56"));
+  }
+}
+
+// "cuesgm": eleven area lines, then the statements: area digits in columns 1 and 2 (the second
+// 0 for none), the text in columns 3-72.
+void CheckCuesgm(const Lines& lines, Problems& problems) {
+  constexpr std::size_t kAreas = 11, kStatements = 100;
+  CheckCount(lines, kAreas + 1, kAreas + kStatements, problems);
+  CheckWidth(lines, 1, lines.size(), 72, problems);
+  for (std::size_t i = 1; i <= lines.size(); ++i) {
+    const std::string& line = lines[i - 1];
+    if (i <= kAreas) {
+      if (IsBlankLine(line)) problems.push_back(At(i, "an area line needs its text"));
+      continue;
+    }
+    const bool digits = line.size() > 2 && line[0] >= '1' && line[0] <= '9' && line[1] >= '0' && line[1] <= '9';
+    if (!digits || IsBlankLine(Field(line, 3, 70)))
+      problems.push_back(At(i, "area 1-9 in column 1, a second area 0-9 in column 2, the statement from column 3"));
+    else if (line[0] == line[1])
+      problems.push_back(At(i, "the second area repeats the first"));
+  }
+}
+
+// "fralargas": the statement in columns 1-115, then up to four activity codes at 116, 121,
+// 126 and 131, the first one required.
+void CheckFralargas(const Lines& lines, Problems& problems) {
+  CheckCount(lines, 1, 20, problems);
+  CheckWidth(lines, 1, lines.size(), 134, problems);
+  for (std::size_t i = 1; i <= lines.size(); ++i) {
+    const std::string line = lines[i - 1] + std::string(134, ' ');
+    bool codes = IsCodeField(Field(line, 116, 4), false);
+    for (const int column : {121, 126, 131}) codes = codes && IsCodeField(Field(line, column, 4), true) && line[static_cast<std::size_t>(column - 2)] == ' ';
+    if (IsBlankLine(Field(line, 1, 115)) || !codes)
+      problems.push_back(At(i, "the statement in columns 1-115, activity codes at columns 116, 121, 126 and 131"));
+  }
+}
+
+// "fracortas": activity codes in columns 1-4 and 6-9 (the second may be blank), the text in 11-70.
+void CheckFracortas(const Lines& lines, Problems& problems) {
+  CheckCount(lines, 1, 120, problems);
+  CheckWidth(lines, 1, lines.size(), 70, problems);
+  for (std::size_t i = 1; i <= lines.size(); ++i) {
+    const std::string line = lines[i - 1] + std::string(70, ' ');
+    if (!HasCodesAndText(line, 60))
+      problems.push_back(At(i, "codes in columns 1-4 and 6-9, the statement in columns 11-70"));
   }
 }
 
@@ -438,6 +506,8 @@ const std::map<std::string, std::function<void(const Lines&, Problems&)>, std::l
       {"certificah", CheckCertificah},         {"cuestion", CheckCuestion},
       {"materias", CheckMaterias},             {"fps", CheckFps},
       {"cualidad", CheckPlainLines<1100, 60>}, {"interes", CheckPlainLines<1100, 60>},
+      {"cuesgm", CheckCuesgm},                 {"fralargas", CheckFralargas},
+      {"fracortas", CheckFracortas},
   };
   return rules;
 }

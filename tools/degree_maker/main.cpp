@@ -1,7 +1,7 @@
 // Writes the degree files of the data folder from data/degrees: lugar (universities), datgrados
 // (degree records), datcarn and datcarnue (who offers each degree, its cut-off marks and local
 // names), the language folder's carrenue (the local names) and dobles (double degrees); and the
-// group and higher-grade tables datgrub and datfps from data/guidance and data/vocational.
+// group and title tables datgrub, datfps and datfpm from data/guidance and data/vocational.
 // Degrees are matched by code with the language folder's carreran, which must already be written.
 #include <algorithm>
 #include <filesystem>
@@ -14,6 +14,7 @@
 
 #include "core/cp1252.h"
 #include "core/text_helpers.h"
+#include "guidance/profession_candidates.h"
 #include "tools/degree_maker/degree_sources.h"
 #include "tools/offer_maker/source_files.h"
 
@@ -69,6 +70,9 @@ class Maker {
     ReadDoubles();
     ReadGroups();
     ReadHigherGrade();
+    ReadMiddleGrade();
+    CheckProfessionsReachStudies();
+    CheckProfessionsQuestionnaire();
     for (const SourceProblem& problem : problems_) std::cerr << kMaker << ": " << problem.Text() << "\n";
     return problems_.empty() && Write();
   }
@@ -92,6 +96,13 @@ class Maker {
     questions_ = LanguageFile("cuestion");
     qualityCount_ = static_cast<int>(LanguageFile("cualidad").size());
     interestCount_ = static_cast<int>(LanguageFile("interes").size());
+    middleTitles_ = LanguageFile("fp2");
+    professions_ = LanguageFile("profesio");
+    constexpr int kAreaLines = 11;
+    gmStatementCount_ = std::max(0, static_cast<int>(LanguageFile("cuesgm").size()) - kAreaLines);
+    activities_ = LanguageFile("activida");
+    longStatements_ = LanguageFile("fralargas");
+    shortStatements_ = LanguageFile("fracortas");
   }
 
   // A field that must be a number within [low, high].
@@ -332,12 +343,133 @@ class Maker {
           for (std::size_t k = 0; k < numbers->size(); ++k) entry[first + k] = (*numbers)[k];
         }
         entry[23] = family;
+        for (std::size_t p = 17; p < 23; ++p) reachedProfessions_.insert(entry[p]);
       }
     }
     higherGrade_.clear();
     for (const auto& entry : entries)
       for (const std::int32_t value : entry)
         for (int shift = 0; shift < 32; shift += 8) higherGrade_ += static_cast<char>((static_cast<std::uint32_t>(value) >> shift) & 0xFF);
+  }
+
+  // datfpm: for each line of fp2, 7 integers: professions 1-3, the family, statements 5-7.
+  void ReadMiddleGrade() {
+    constexpr int kTitles = 200, kIntegers = 7;
+    std::vector<std::array<std::int32_t, kIntegers>> entries(kTitles);
+    const fs::path file = options_.source / "vocational" / "middle_grade_titles.csv";
+    const auto table = ReadSourceTable(file, {"title", "family", "professions", "statements"}, problems_);
+    std::set<int> described;
+    if (table) {
+      for (const CsvRow& row : table->rows) {
+        int title = 0, family = 0;
+        if (!InRange(file, row, 0, 1, static_cast<int>(std::min<std::size_t>(middleTitles_.size(), kTitles)), title,
+                     "the title (a line of fp2)") ||
+            !InRange(file, row, 1, 1, 26, family, "the family"))
+          continue;
+        if (middleTitles_[static_cast<std::size_t>(title - 1)].starts_with('-')) {
+          Problem(file, row.line, "line " + std::to_string(title) + " of fp2 is a family header, not a title");
+          continue;
+        }
+        if (!described.insert(title).second) Problem(file, row.line, "title described twice");
+        auto& entry = entries[static_cast<std::size_t>(title - 1)];
+        entry[3] = family;
+        const auto professions = NumberList(row.fields[2]);
+        const auto statements = NumberList(row.fields[3]);
+        if (!professions || professions->empty() || professions->size() > 3 ||
+            std::ranges::any_of(*professions, [&](int p) { return p < 1 || p > static_cast<int>(professions_.size()); }))
+          Problem(file, row.line, "one to three professions, lines of profesio");
+        else
+          for (std::size_t k = 0; k < professions->size(); ++k) {
+            entry[k] = (*professions)[k];
+            reachedProfessions_.insert(entry[k]);
+          }
+        if (!statements || statements->empty() || statements->size() > 3 ||
+            std::ranges::any_of(*statements, [&](int q) { return q < 1 || q > gmStatementCount_; }))
+          Problem(file, row.line, "one to three statements of cuesgm (1.." + std::to_string(gmStatementCount_) +
+                                      "), or the questionnaire cannot suggest the title");
+        else
+          for (std::size_t k = 0; k < statements->size(); ++k) entry[4 + k] = (*statements)[k];
+      }
+      for (std::size_t line = 1; line <= std::min<std::size_t>(middleTitles_.size(), kTitles); ++line)
+        if (!middleTitles_[line - 1].starts_with('-') && !described.contains(static_cast<int>(line)))
+          Problem(file, 0, "no row for title " + std::to_string(line) + " of fp2: " + std::string(velmora::TrimBlanks(middleTitles_[line - 1])));
+    }
+    middleGrade_.clear();
+    for (const auto& entry : entries)
+      for (const std::int32_t value : entry)
+        for (int shift = 0; shift < 32; shift += 8) middleGrade_ += static_cast<char>((static_cast<std::uint32_t>(value) >> shift) & 0xFF);
+  }
+
+  // A profession the questionnaire shows must lead somewhere: a degree, or a higher- or
+  // middle-grade title.
+  void CheckProfessionsReachStudies() {
+    for (const DegreeSource& degree : degrees_) reachedProfessions_.insert(degree.professions.begin(), degree.professions.end());
+    for (std::size_t p = 1; p <= professions_.size(); ++p)
+      if (!reachedProfessions_.contains(static_cast<int>(p)))
+        Problem(options_.lang / "profesio", static_cast<int>(p),
+                "no degree or title leads to " + std::string(velmora::TrimBlanks(velmora::Field(professions_[p - 1], 11, 40))));
+  }
+
+  // What the professions questionnaire needs of its files: codes that name activities, linked
+  // statements that exist, every activity behind some long statement, every profession behind
+  // some short statement, and never more candidates than four pages hold.
+  void CheckProfessionsQuestionnaire() {
+    const fs::path lang = options_.lang;
+    std::set<std::string> activityCodes;
+    for (const std::string& line : activities_) activityCodes.insert(velmora::PadTo(line, 4));
+    const auto knownCode = [&](const std::string& code) { return velmora::IsNoActivity(code) || activityCodes.contains(code); };
+    std::vector<velmora::LongStatementCodes> longCodes;
+    std::set<std::string> behindLongStatements;
+    for (std::size_t i = 0; i < longStatements_.size(); ++i) {
+      velmora::LongStatementCodes codes;
+      for (std::size_t k = 0; k < 4; ++k) {
+        codes[k] = velmora::PadTo(velmora::Field(longStatements_[i], 116 + 5 * static_cast<int>(k), 4), 4);
+        if (!knownCode(codes[k])) Problem(lang / "fralargas", static_cast<int>(i + 1), "no activity has the code " + codes[k]);
+        behindLongStatements.insert(codes[k]);
+      }
+      longCodes.push_back(codes);
+    }
+    for (std::size_t a = 0; a < activities_.size(); ++a)
+      if (!behindLongStatements.contains(velmora::PadTo(activities_[a], 4)))
+        Problem(lang / "activida", static_cast<int>(a + 1), "no long statement leads to this activity");
+    const int shortCount = static_cast<int>(shortStatements_.size());
+    for (int s = 1; s <= shortCount; ++s)
+      for (const int column : {1, 6})
+        if (const std::string code = velmora::PadTo(velmora::Field(shortStatements_[static_cast<std::size_t>(s - 1)], column, 4), 4);
+            !knownCode(code))
+          Problem(lang / "fracortas", s, "no activity has the code " + code);
+    std::vector<velmora::ProfessionLinks> links;
+    std::set<int> linkedStatements;
+    for (std::size_t p = 0; p < professions_.size(); ++p) {
+      const std::string line = professions_[p] + std::string(56, ' ');
+      velmora::ProfessionLinks profession{velmora::PadTo(velmora::Field(line, 1, 4), 4), velmora::PadTo(velmora::Field(line, 6, 4), 4),
+                                          velmora::ParseInt(velmora::Field(line, 51, 3)).value_or(0),
+                                          velmora::ParseInt(velmora::Field(line, 54, 3)).value_or(0)};
+      const int number = static_cast<int>(p + 1);
+      if (!knownCode(profession.code1) || !knownCode(profession.code2)) Problem(lang / "profesio", number, "an activity code names no activity");
+      for (const int statement : {profession.statement1, profession.statement2})
+        if (statement < 0 || statement > shortCount)
+          Problem(lang / "profesio", number, "statement " + std::to_string(statement) + " is not a line of fracortas");
+      if (profession.statement1 == 0 && profession.statement2 == 0)
+        Problem(lang / "profesio", number, "no short statement leads to this profession");
+      linkedStatements.insert({profession.statement1, profession.statement2});
+      links.push_back(profession);
+    }
+    for (int s = 1; s <= shortCount; ++s)
+      if (!linkedStatements.contains(s)) Problem(lang / "fracortas", s, "no profession links this statement");
+    // Every choice of one to three long statements.
+    const std::size_t n = longCodes.size();
+    constexpr std::size_t kMostShown = 44;
+    for (std::size_t a = 0; a < n; ++a)
+      for (std::size_t b = a; b < n; ++b)
+        for (std::size_t c = b; c < n; ++c) {
+          const std::vector<velmora::LongStatementCodes> kept = {longCodes[a], longCodes[b], longCodes[c]};
+          const std::size_t candidates = velmora::CandidateStatements(velmora::CollectActivityCodes(kept), links).size();
+          if (candidates > kMostShown || candidates == 0)
+            Problem(lang / "fralargas", static_cast<int>(a + 1),
+                    "keeping lines " + std::to_string(a + 1) + ", " + std::to_string(b + 1) + " and " + std::to_string(c + 1) +
+                        " offers " + std::to_string(candidates) + " short statements; four pages hold 1..44");
+        }
   }
 
   int Code(int degree) const { return degrees_[static_cast<std::size_t>(degree - 1)].code; }
@@ -370,6 +502,7 @@ class Maker {
     ok = WriteFile(options_.out / "datcarnue", universities + EncodeDegreeStrings(names), kMaker) && ok;
     ok = WriteFile(options_.out / "datgrub", groups_, kMaker) && ok;
     ok = WriteFile(options_.out / "datfps", higherGrade_, kMaker) && ok;
+    ok = WriteFile(options_.out / "datfpm", middleGrade_, kMaker) && ok;
     return ok;
   }
 
@@ -386,7 +519,11 @@ class Maker {
   std::vector<std::vector<Offer>> offers_;  // [degree - 1]
   std::vector<std::string> localNames_;
   std::vector<std::vector<std::string>> doubles_;  // pair lines [university - 1]
-  std::string groups_, higherGrade_;
+  std::string groups_, higherGrade_, middleGrade_;
+  std::vector<std::string> middleTitles_, professions_;  // lines of fp2 and profesio
+  std::vector<std::string> activities_, longStatements_, shortStatements_;
+  int gmStatementCount_ = 0;
+  std::set<int> reachedProfessions_;
 };
 
 }  // namespace
