@@ -4,6 +4,7 @@
 #include "core/screen_registry.h"
 #include "core/yes_no_dialog.h"
 #include "guidance/advice_screen.h"
+#include "guidance/catalogue_screen.h"
 #include "guidance/lomce_screen.h"
 #include "guidance/professions_screen.h"
 #include "guidance/questionnaires_screen.h"
@@ -38,6 +39,7 @@ void RegisterProgramScreens() {
   RegisterScreen("TForm4", [] { return new TForm4; });
   RegisterScreenOnDemand("Tprofe", [] { return new Tprofe; }, &Tprofe::LoadFiles, {kDoorProfessions});
   RegisterScreenOnDemand("TCertifica", [] { return new TCertifica; }, &LoadCertificateFiles, {kDoorCertificates});
+  RegisterScreenOnDemand("TFormCat", [] { return new TFormCat; }, {}, {kDoorCatalogue});
   RegisterScreenOnDemand("TFlomce", [] { return new TFlomce; });
 }
 

@@ -4,32 +4,18 @@
 // build/app.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
-#include "core/common.h"
-#include "core/platform/recording_platform.h"
+#include "bench/sample_folder.h"
 #include "guidance/professions_questionnaire.h"
-#include "university/degree_files.h"
-#include "vocational/vocational_files.h"
 
 namespace velmora {
 namespace {
 
 RecordingPlatform platform;
 
-void LoadSampleFolder() {
-  SetCurrentPlatform(&platform);
-  AllocateSharedTables();
-  std::filesystem::current_path("velmora15_16");
-  LanguageFolder = "cas\\";
-  LoadDegreeFiles();
-  LoadVocationalFiles();
-  LoadProfessionStatements();
-}
-
 // The first three long statements kept, two statements picked on every page, the review shown.
 ProfessionsQuestionnaire InReview() {
-  LoadSampleFolder();
+  LoadSampleFolder(platform);
+  LoadProfessionStatements();
   ProfessionsQuestionnaire q(ProfessionStatementFile(), ProfessionLinkTable());
   q.Begin();
   for (int i = 0; i <= static_cast<int>(ProfessionStatementFile().longStatements.size()); ++i) q.Answer(i <= 3);

@@ -37,6 +37,7 @@ void ClearDoorOpeners();
 
 // Door numbers: 1..9 and 11 as the corridor numbers them; the certificates sign has its own.
 inline constexpr int kDoorDegrees = 1;
+inline constexpr int kDoorCatalogue = 2;
 inline constexpr int kDoorHigherGrade = 3;
 inline constexpr int kDoorItineraries = 4;
 inline constexpr int kDoorMiddleGrade = 5;

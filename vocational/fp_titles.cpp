@@ -112,9 +112,9 @@ std::vector<std::string> RequirementLines() {
   return lines;
 }
 
-std::vector<std::string> JobLines(int title) {
+std::vector<std::string> JobLines(int title, Grade grade) {
   std::vector<std::string> lines;
-  for (int line = 1; line <= 5; ++line) lines.push_back(BlockLine(Grade::GM, title, line));
+  for (int line = 1; line <= 5; ++line) lines.push_back(BlockLine(grade, title, line));
   return lines;
 }
 

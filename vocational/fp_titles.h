@@ -39,7 +39,8 @@ std::string TitleName(Grade grade, int title);
 
 // ---- What a middle-grade title tells ----------------------------------------------------------
 std::vector<std::string> RequirementLines();
-std::vector<std::string> JobLines(int title);
+// Lines 1..5 of the title's block: the jobs it leads to.
+std::vector<std::string> JobLines(int title, Grade grade = Grade::GM);
 // Lines 6..25 of the block; an empty line separates line 6 from a non-blank line 7.
 std::vector<std::string> StudyLines(int title);
 

@@ -73,6 +73,7 @@ class Maker {
     ReadMiddleGrade();
     CheckProfessionsReachStudies();
     CheckProfessionsQuestionnaire();
+    CheckCatalogueFamilies();
     for (const SourceProblem& problem : problems_) std::cerr << kMaker << ": " << problem.Text() << "\n";
     return problems_.empty() && Write();
   }
@@ -101,6 +102,9 @@ class Maker {
     constexpr int kAreaLines = 11;
     gmStatementCount_ = std::max(0, static_cast<int>(LanguageFile("cuesgm").size()) - kAreaLines);
     activities_ = LanguageFile("activida");
+    families_ = LanguageFile("familias");
+    basicTitles_ = LanguageFile("fpba");
+    certificates_ = LanguageFile("certifica");
     longStatements_ = LanguageFile("fralargas");
     shortStatements_ = LanguageFile("fracortas");
   }
@@ -343,6 +347,8 @@ class Maker {
           for (std::size_t k = 0; k < numbers->size(); ++k) entry[first + k] = (*numbers)[k];
         }
         entry[23] = family;
+        if (family == 0) Problem(file, row.line, "the title has no professional family, so the catalogue cannot list it");
+        ++familyKinds_[static_cast<std::size_t>(family)][1];
         for (std::size_t p = 17; p < 23; ++p) reachedProfessions_.insert(entry[p]);
       }
     }
@@ -373,6 +379,7 @@ class Maker {
         if (!described.insert(title).second) Problem(file, row.line, "title described twice");
         auto& entry = entries[static_cast<std::size_t>(title - 1)];
         entry[3] = family;
+        ++familyKinds_[static_cast<std::size_t>(family)][2];
         const auto professions = NumberList(row.fields[2]);
         const auto statements = NumberList(row.fields[3]);
         if (!professions || professions->empty() || professions->size() > 3 ||
@@ -472,6 +479,39 @@ class Maker {
         }
   }
 
+  // The catalogue lists a family's qualifications of five kinds. An FP title, an FP Básica title
+  // or a certificate always belongs to a family; a degree may belong to none (a philology). Every
+  // family must show something in at least three of the five lists.
+  void CheckCatalogueFamilies() {
+    constexpr std::string_view kKeys = "123456789ABCDEFGHIJKLMNOPQ";
+    constexpr std::size_t kFamilyLines = 9;  // the screen's own families open fpba and certifica
+    for (const DegreeSource& degree : degrees_) ++familyKinds_[static_cast<std::size_t>(degree.family)][0];
+    const auto countKeyed = [&](const std::vector<std::string>& lines, const char* name, std::size_t kind) {
+      for (std::size_t n = kFamilyLines; n < lines.size(); ++n) {
+        const std::string& line = lines[n];
+        if (line.size() < 2 || line[1] == '-') continue;  // a heading
+        const std::size_t key = kKeys.find(line[0]);
+        if (key == std::string_view::npos)
+          Problem(options_.lang / name, static_cast<int>(n + 1), "column 1 holds no professional family key (1-9, A-Q)");
+        else
+          ++familyKinds_[key + 1][kind];
+      }
+    };
+    countKeyed(basicTitles_, "fpba", 3);
+    countKeyed(certificates_, "certifica", 4);
+    static const std::array<const char*, 5> kinds = {"degrees", "higher-grade titles", "middle-grade titles",
+                                                     "FP Básica titles", "certificates"};
+    for (std::size_t f = 1; f <= std::min<std::size_t>(26, families_.size()); ++f) {
+      std::string missing;
+      int shown = 0;
+      for (std::size_t k = 0; k < 5; ++k)
+        if (familyKinds_[f][k] > 0) ++shown;
+        else missing += std::string(missing.empty() ? "" : ", ") + kinds[k];
+      if (shown < 3) Problem(options_.lang / "familias", static_cast<int>(f), "the catalogue would show only " +
+                                                                             std::to_string(shown) + " kinds; none of: " + missing);
+    }
+  }
+
   int Code(int degree) const { return degrees_[static_cast<std::size_t>(degree - 1)].code; }
 
   bool Write() {
@@ -522,6 +562,8 @@ class Maker {
   std::string groups_, higherGrade_, middleGrade_;
   std::vector<std::string> middleTitles_, professions_;  // lines of fp2 and profesio
   std::vector<std::string> activities_, longStatements_, shortStatements_;
+  std::vector<std::string> families_, basicTitles_, certificates_;
+  std::array<std::array<int, 5>, 27> familyKinds_{};  // [family][kind]: qualifications listed
   int gmStatementCount_ = 0;
   std::set<int> reachedProfessions_;
 };
