@@ -4,6 +4,7 @@
 #include "core/screen_registry.h"
 #include "core/yes_no_dialog.h"
 #include "guidance/advice_screen.h"
+#include "guidance/assistant_screen.h"
 #include "guidance/catalogue_screen.h"
 #include "guidance/lomce_screen.h"
 #include "guidance/professions_screen.h"
@@ -41,6 +42,7 @@ void RegisterProgramScreens() {
   RegisterScreenOnDemand("TCertifica", [] { return new TCertifica; }, &LoadCertificateFiles, {kDoorCertificates});
   RegisterScreenOnDemand("TFormCat", [] { return new TFormCat; }, {}, {kDoorCatalogue});
   RegisterScreenOnDemand("TFlomce", [] { return new TFlomce; });
+  RegisterScreenOnDemand("TForm5", [] { return new TForm5; }, {}, {kDoorAssistant});
 }
 
 }  // namespace velmora

@@ -45,6 +45,7 @@ inline constexpr int kDoorBasicGrade = 6;
 inline constexpr int kDoorProfessions = 7;
 inline constexpr int kDoorAdvice = 8;
 inline constexpr int kDoorQuestionnaires = 9;
+inline constexpr int kDoorAssistant = 11;
 inline constexpr int kDoorCertificates = 12;
 
 }  // namespace velmora

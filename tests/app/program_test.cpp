@@ -17,6 +17,7 @@
 #include "core/splash.h"
 #include "core/text_table.h"
 #include "core/yes_no_dialog.h"
+#include "guidance/assistant_screen.h"
 #include "navigation/star_map.h"
 #include "tests/support/built_folder.h"
 #include "university/admission_screen.h"
@@ -109,6 +110,31 @@ TEST_F(ProgramTest, EachDoorBuildsItsScreenTheFirstTimeItOpens) {
   EXPECT_EQ(built(), afterDoors);
   EXPECT_EQ(dynamic_cast<TForm1*>(PrepareDoor(kDoorDegrees)), dynamic_cast<TForm1*>(ScreenNamed("TForm1")));
   EXPECT_EQ(built(), afterDoors);
+}
+
+TEST_F(ProgramTest, EveryAssistantButtonOpensItsScreenAndThatScreensBackReturns) {
+  ASSERT_FALSE(body.exitCode);
+  auto* assistant = dynamic_cast<TForm5*>(PrepareDoor(kDoorAssistant));
+  ASSERT_NE(assistant, nullptr);
+  using B = AssistantButton;
+  const std::vector<std::pair<B, std::string_view>> cases = {
+      {B::BasicGrade, "TFIniPro"},   {B::LeaveStudies, "TCertifica"}, {B::MiddleGrade, "TForm3"},
+      {B::Itineraries, "TForm2"},    {B::Catalogue, "TFormCat"},      {B::Questionnaires, "TForm2"},
+      {B::Professions, "Tprofe"},    {B::HigherGrade, "TForm8"},      {B::Degrees, "TForm1"},
+      {B::CatalogueB, "TFormCat"},   {B::ItinerariesB, "TForm2"},     {B::Advice, "TFormCon"},
+      {B::ProfessionsB, "Tprofe"}};
+  for (const auto& [button, name] : cases) {
+    assistant->show();
+    assistant->ButtonClick(button);
+    QWidget* screen = ScreenNamed(name);
+    ASSERT_NE(screen, nullptr) << name;
+    EXPECT_TRUE(screen->isVisible()) << name;
+    EXPECT_TRUE(assistant->isHidden()) << name;
+    EXPECT_TRUE(InAssistant);
+    LeaveModule(screen);
+    EXPECT_TRUE(assistant->isVisible()) << name;
+  }
+  InAssistant = false;
 }
 
 #ifdef __linux__
