@@ -27,10 +27,14 @@ std::string Lower(std::string_view text) {
 }
 
 bool IsHeadingWord(std::string_view line) {
-  static const std::array<std::string, 9> kHeadings = {
+  // Castilian, Catalan and Galician headings, and the Galician and Basque ones of the translated
+  // profiles.
+  static const std::array<std::string, 13> kHeadings = {
       Lower("Salidas Profesionales"), Lower("Qu\xE9 estudiar\xE9"), Lower("Plan de Estudios"),
       Lower("Perfil del Alumno"),     Lower("Perfil"),              Lower("Sortides professionals"),
-      Lower("Asignaturas"),           Lower("Sa\xED" "das profesionais"), Lower("Pla d'estudis")};
+      Lower("Asignaturas"),           Lower("Sa\xED" "das profesionais"), Lower("Pla d'estudis"),
+      Lower("Plan de estudos"),       Lower("Profila"),             Lower("Ikasketa-plana"),
+      Lower("Irteera profesionalak")};
   const std::string lower = Lower(TrimBothBlanks(line));
   return std::find(kHeadings.begin(), kHeadings.end(), lower) != kHeadings.end();
 }

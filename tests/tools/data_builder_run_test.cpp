@@ -141,3 +141,28 @@ TEST_F(DataBuilderRun, TheQuestionnaireLinesKeepTheirColumns) {
   EXPECT_EQ(errors.find("profesio.txt: line 1"), std::string::npos) << errors;
   EXPECT_NE(errors.find("profesio.txt: line 2: the linked statements are numbers right-aligned"), std::string::npos) << errors;
 }
+
+TEST_F(DataBuilderRun, ALanguageFolderMustMatchTheCastilianOneLineForLine) {
+  Write("cas/informa.txt", "17Requisitos\n10Secci\xC3\xB3n\n");
+  Write("cas/activida.txt", std::string("SALU Sanidad\n") + "TERA Terapias\n");
+  Write("cas/grados.txt.txt", "<<110\nAnimaci\xC3\xB3n\n<< 12\nArte\n");
+  Write("cas/otros.txt", "Uno\n\nTres\n");
+  fs::create_directories(root_ / "src/catVal");
+  Write("catVal/informa.txt", "17Requisits\n11Secci\xC3\xB3\n");          // a code changed
+  Write("catVal/activida.txt", "SALU Sanitat\n");                         // a line short
+  Write("catVal/grados.txt.txt", "<<110\nAnimaci\xC3\xB3\n<< 13\nArt\n"); // a marker changed
+  Write("catVal/otros.txt", "U\nDos\nTres\n");                            // a blank line filled
+  Write("catVal/extra.txt", "x\n");
+  EXPECT_EQ(Run(), 1);
+  const std::string errors = Read(root_ / "errors");
+  EXPECT_NE(errors.find("catVal/informa: line 2: its codes or columns differ"), std::string::npos) << errors;
+  EXPECT_EQ(errors.find("catVal/informa: line 1"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("catVal/activida: has 1 lines, the Castilian file 2"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("catVal/grados.txt: its degree markers differ"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("catVal/otros: line 2: is blank in the Castilian file"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("catVal/extra: not in the Castilian folder"), std::string::npos) << errors;
+  fs::remove(root_ / "src/catVal/extra.txt");
+  fs::remove(root_ / "src/catVal/otros.txt");
+  EXPECT_EQ(Run(), 1);
+  EXPECT_NE(Read(root_ / "errors").find("catVal/otros: missing"), std::string::npos);
+}

@@ -166,6 +166,17 @@ TEST_F(DegreePages, ProfilesFindTheirBlockAndClassifyTheirLines) {
   const std::vector<PageLine> blank = ProfilePage(last);  // the last block has no closing marker
   EXPECT_EQ(blank.size(), 101u);
 
+  // The Basque profiles' headings are headings too.
+  LanguageFolder = "euskera\\";
+  folder.Write("euskera/grados.txt", testing::CrLf({"<<" + std::to_string(100 + first), "x", "Gradua", "Profila", "Testua",
+                                                     "IRTEERA PROFESIONALAK", "<<" + std::to_string(100 + last)}));
+  const std::vector<PageLine> basque = ProfilePage(first);
+  ASSERT_EQ(basque.size(), 4u);
+  EXPECT_EQ(basque[1].kind, PageLineKind::Heading);
+  EXPECT_EQ(basque[2].kind, PageLineKind::Body);
+  EXPECT_EQ(basque[3].kind, PageLineKind::Heading);
+  LanguageFolder = "cas\\";
+
   const std::vector<TextRun> runs = HighlightedRuns("TRABAJAR, trabajaron y Ocupaci\xF3n");
   ASSERT_EQ(runs.size(), 3u);
   EXPECT_TRUE(runs[0].highlighted);

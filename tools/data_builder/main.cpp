@@ -6,12 +6,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/cp1252.h"
 #include "tools/data_builder/centre_settings.h"
+#include "tools/data_builder/language_folders.h"
 #include "tools/data_builder/layout_rules.h"
 
 namespace fs = std::filesystem;
@@ -93,10 +95,10 @@ bool SetInstalledCentre(const Options& options) {
   return ApplySettings(options, *settings) && WriteSettings(path, *settings);
 }
 
-// Converts one source file; its problems are printed as file:line: message.
-bool ConvertLineFile(const fs::path& source, const fs::path& relative, const fs::path& out) {
+// Converts one source file; its problems are printed as file:line: message. The converted lines
+// are handed back for the comparison of the language folders.
+bool ConvertLineFile(const fs::path& source, const fs::path& relative, const fs::path& out, std::vector<std::string>& lines) {
   std::ifstream in(source, std::ios::binary);
-  std::vector<std::string> lines;
   std::string line;
   bool ok = true;
   const std::string label = (fs::path("data/folder") / relative).generic_string();
@@ -120,14 +122,34 @@ bool ConvertLineFile(const fs::path& source, const fs::path& relative, const fs:
   return WriteFile(target, bytes);
 }
 
+// Each translated language folder against the Castilian one.
+bool CompareLanguageFolders(const std::map<std::string, velmora::tools::FolderFiles>& languages) {
+  const auto reference = languages.find(std::string(velmora::tools::kReferenceLanguage));
+  if (reference == languages.end()) return true;
+  bool ok = true;
+  for (const auto& [language, files] : languages) {
+    if (language == reference->first) continue;
+    for (const std::string& problem : velmora::tools::CompareLanguageFolder(reference->second, files))
+      ok = Fail("data/folder/" + language + "/" + problem);
+  }
+  return ok;
+}
+
 bool BuildFolder(const Options& options) {
   if (!fs::is_directory(options.source)) return Fail(options.source.string() + " is not a folder");
   fs::create_directories(options.out);
   bool ok = true;
+  std::map<std::string, velmora::tools::FolderFiles> languages;  // folder -> file -> lines
   for (const auto& entry : fs::recursive_directory_iterator(options.source)) {
     if (!entry.is_regular_file() || entry.path().extension() != ".txt") continue;
-    ok = ConvertLineFile(entry.path(), fs::relative(entry.path(), options.source), options.out) && ok;
+    const fs::path relative = fs::relative(entry.path(), options.source);
+    std::vector<std::string> lines;
+    ok = ConvertLineFile(entry.path(), relative, options.out, lines) && ok;
+    // The files directly inside a folder of their own are a language folder's.
+    if (std::distance(relative.begin(), relative.end()) == 2 && relative.begin()->string() != "info")
+      languages[relative.begin()->string()][relative.stem().string()] = std::move(lines);
   }
+  ok = CompareLanguageFolders(languages) && ok;
   CentreSettings settings;
   settings.name = "IES de muestra";
   return ApplySettings(options, settings) && WriteSettings(options.out / "clave16", settings) && ok;
