@@ -11,6 +11,7 @@
 #include "guidance/questionnaires_screen.h"
 #include "navigation/main_menu.h"
 #include "navigation/star_map.h"
+#include "navigation/walk_through.h"
 #include "university/admission_screen.h"
 #include "university/degrees_screen.h"
 #include "university/statistics_screen.h"
@@ -26,6 +27,7 @@ namespace velmora {
 // Each screen adds one line here as it is written; the registry creates them in their order. The
 // corridor and the yes/no dialog are built at start-up, the others when first needed.
 void RegisterProgramScreens() {
+  RegisterScreen("Tform9", [] { return new Tform9; });
   RegisterScreen("Tform0", [] { return new Tform0; });
   RegisterScreenOnDemand("TForm6", [] { return new TForm6; });
   RegisterScreenOnDemand("TEstadisticas", [] { return new TEstadisticas; });

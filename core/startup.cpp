@@ -7,6 +7,7 @@
 #include "core/common.h"
 #include "core/data_file.h"
 #include "core/line_loaders.h"
+#include "core/picture_archive.h"
 #include "core/platform/platform.h"
 #include "core/shared_bitmaps.h"
 #include "core/text_helpers.h"
@@ -29,12 +30,32 @@ constexpr std::string_view kNoSettingsMessage =
     "El programa no funcionar\xE1 correctamente. Faltan ficheros. Vuelva a instalarlo.";
 constexpr std::array<std::string_view, 4> kLanguageFolders = {"cas\\", "catVal\\", "galego\\", "euskera\\"};
 constexpr int kMinimumGraphicsVersion = 7;
+constexpr std::string_view kNoAnimationMessage = "No funcionar\xE1 la animaci\xF3n.";
 
 // Offsets (0-based) of the fields of the settings record.
 constexpr std::size_t kNameLengthByte = 0;
 constexpr std::size_t kNameCapacity = 50;
 constexpr std::size_t kAnimationByte = 51;
 constexpr std::size_t kLanguageByte = 57;
+
+// Reads both walk-through archives once; a damaged one turns the animation off, said, and the
+// program starts in the corridor.
+void LoadWalkArchives() {
+  WalkPictures& pictures = LoadedWalkPictures();
+  std::array<PictureArchive*, 2> targets = {&pictures.figure, &pictures.building};
+  for (std::size_t k = 0; k < kAnimationArchives.size(); ++k) {
+    std::string bytes;
+    std::optional<PictureArchive> read;
+    if (ReadWholeFile(kAnimationArchives[k], bytes)) read = ReadPictureArchive(bytes);
+    if (!read) {
+      pictures = {};
+      AnimationOn = false;
+      ShowMessage(kNoAnimationMessage);
+      return;
+    }
+    *targets[k] = std::move(*read);
+  }
+}
 
 }  // namespace
 
@@ -131,6 +152,7 @@ void RunStageA(const std::vector<std::string>& parameters, const std::filesystem
 
   for (const std::string_view archive : kAnimationArchives)
     if (!DataFileExists(archive)) AnimationOn = false;
+  if (AnimationOn) LoadWalkArchives();
   DirectXVersion = CurrentPlatform().GraphicsVersion();
   if (DirectXVersion < kMinimumGraphicsVersion) AnimationOn = false;
 

@@ -11,6 +11,7 @@
 #include <iterator>
 
 #include "core/binary_readers.h"
+#include "core/picture_archive.h"
 #include "core/common.h"
 #include "core/shared_bitmaps.h"
 #include "core/text_table.h"
@@ -203,7 +204,17 @@ TEST_F(StartUp, AnimationNeedsBothArchivesAndTheGraphics) {
   EXPECT_FALSE(StartAborted);
   EXPECT_TRUE(platform.messages.empty());
 
+  // A damaged archive turns the animation off, says so, and the start goes on.
   data.Write("romanico.DXG", "archive");
+  ResetCommonState();
+  Run({"X", "S"});
+  EXPECT_FALSE(AnimationOn);
+  EXPECT_FALSE(StartAborted);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages.front(), "No funcionar\xE1 la animaci\xF3n.");
+  EXPECT_TRUE(LoadedWalkPictures().figure.empty());
+
+  data.Write("romanico.DXG", testing::TinyPictureArchive());
   platform.graphicsVersion = 6;
   ResetCommonState();
   Run();

@@ -20,6 +20,7 @@ class BuiltFolderTest : public ::testing::Test {
     ResetCommonState();
     std::filesystem::current_path(std::filesystem::path(VELMORA_DATA_FOLDER).parent_path());
     RunStageA({}, "/nonexistent");
+    AnimationOn = false;  // the screens under test go back to the corridor, as without the walk-through
   }
   ~BuiltFolderTest() override {
     ReleaseSharedTables();

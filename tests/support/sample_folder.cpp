@@ -4,6 +4,7 @@
 
 #include "core/binary_tables.h"
 #include "core/data_file.h"
+#include "core/picture_archive.h"
 
 namespace velmora::testing {
 
@@ -27,8 +28,14 @@ SampleFolder::SampleFolder(const FixtureFolder& fixture) : fixture_(fixture) {
   std::string hits(kHitRecordSize, '\0');
   hits[0] = 4;  // x 1, y 1 of the map of Spain
   Write("puntos3", hits);
-  Write("segdxg1.DXG", "archive");
-  Write("romanico.DXG", "archive");
+  Write("segdxg1.DXG", TinyPictureArchive());
+  Write("romanico.DXG", TinyPictureArchive());
+}
+
+std::string TinyPictureArchive() {
+  QImage picture(2, 2, QImage::Format_ARGB32_Premultiplied);
+  picture.fill(Qt::darkCyan);
+  return WritePictureArchive({{"mandown01", picture}});
 }
 
 void SampleFolder::Write(std::string_view name, std::string_view bytes) const {

@@ -32,4 +32,7 @@ class SampleFolder {
   const FixtureFolder& fixture_;
 };
 
+// A valid walk-through archive of one small picture.
+std::string TinyPictureArchive();
+
 }  // namespace velmora::testing

@@ -64,6 +64,7 @@ TEST_F(MediaFolder, HoldsExactlyTheExpectedFiles)
 {
     ASSERT_TRUE(error_.isEmpty()) << error_.toStdString();
     QStringList expected = kSounds;
+    expected << QStringLiteral("segdxg1.DXG") << QStringLiteral("romanico.DXG");
     for (const auto& entry : kBitmapSizes) {
         expected << entry.first;
     }

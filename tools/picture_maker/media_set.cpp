@@ -5,6 +5,9 @@
 #include "screens.h"
 #include "sketch.h"
 #include "sounds.h"
+#include "walk_pictures.h"
+
+#include "core/picture_archive.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -29,6 +32,12 @@ std::vector<MediaFile> buildMediaSet()
     files.push_back({"imagen2", drawNoticeBoard(corridor), {}});
     files.push_back({"tecla.wav", {}, encodeWave(synthKeyClick())});
     files.push_back({"motor.wav", {}, encodeWave(synthEngine())});
+    // The walk-through's two archives of named pictures.
+    for (const auto& [name, pictures] : {std::pair{"segdxg1.DXG", drawWalkFigureArchive()},
+                                         std::pair{"romanico.DXG", drawWalkBuildingArchive()}}) {
+        const std::string bytes = velmora::WritePictureArchive(velmora::NamedImages(pictures.begin(), pictures.end()));
+        files.push_back({name, {}, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()))});
+    }
     return files;
 }
 
