@@ -100,8 +100,9 @@ void TFormCat::BuildControls() {
   connect(botcerrar, &QPushButton::clicked, this, &TFormCat::botcerrarClick);
   panelsel->hide();
 
-  BotRetroceder = ScreenButton(this, QStringLiteral("Retroceder"), QRect(539, 656, 102, 33));
-  BotImprimir = ScreenButton(this, QStringLiteral("Imprimir"), QRect(656, 656, 106, 33));
+  // The design's captions, in the program's language.
+  BotRetroceder = ScreenButton(this, ToQString(TextLine(82)), QRect(539, 656, 102, 33));
+  BotImprimir = ScreenButton(this, ToQString(TextLine(36)), QRect(656, 656, 106, 33));
   for (QPushButton* button : {BotRetroceder, BotImprimir}) button->setFont(ScreenFont("Arial", 11));
   connect(BotRetroceder, &QPushButton::clicked, this, &TFormCat::BotRetrocederMouseUp);
   connect(BotImprimir, &QPushButton::clicked, this, &TFormCat::BotImprimirMouseUp);

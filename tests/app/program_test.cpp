@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
@@ -136,6 +137,39 @@ TEST_F(ProgramTest, EveryAssistantButtonOpensItsScreenAndThatScreensBackReturns)
   }
   InAssistant = false;
 }
+
+// Each language folder of the sample data starts the program to the corridor, every screen
+// built, without a missing-file message, and speaks its language.
+class LanguageStart : public testing::BuiltFolderTest, public ::testing::WithParamInterface<int> {
+ protected:
+  ~LanguageStart() override {
+    for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+    ClearDoorOpeners();
+    ClearScreenRegistry();
+  }
+};
+
+TEST_P(LanguageStart, ReachesTheCorridorWithEveryScreen) {
+  ResetCommonState();
+  std::filesystem::current_path(std::filesystem::path(VELMORA_DATA_FOLDER).parent_path());
+  RunStageA({"X", "N", std::to_string(GetParam())}, "/nonexistent");
+  ASSERT_FALSE(StartAborted) << (platform.messages.empty() ? std::string() : platform.messages.back());
+  RegisterProgramScreens();
+  ProgramBody body = StartProgramBody();
+  ASSERT_FALSE(body.exitCode);
+  EXPECT_TRUE(platform.messages.empty()) << platform.messages.front();
+  ASSERT_NE(body.mainForm, nullptr);
+  for (const int door : {kDoorDegrees, kDoorCatalogue, kDoorHigherGrade, kDoorItineraries, kDoorMiddleGrade, kDoorBasicGrade,
+                         kDoorProfessions, kDoorAdvice, kDoorQuestionnaires, kDoorAssistant, kDoorCertificates})
+    EXPECT_NE(PrepareDoor(door), nullptr) << door;
+  EXPECT_TRUE(platform.messages.empty()) << platform.messages.front();
+  // The window caption comes from the language's text table.
+  EXPECT_EQ(ScreenNamed("TForm1")->windowTitle(), ToQString(std::string(TextLine(338)) + "  " + CentreName));
+  if (GetParam() > 0) {
+    EXPECT_NE(std::string(TextLine(54)), "Salir");
+  }
+}
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, LanguageStart, ::testing::Values(0, 1, 2, 3));
 
 #ifdef __linux__
 bool MultimediaLoaded() {
