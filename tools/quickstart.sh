@@ -56,7 +56,7 @@ case "$mode" in
     cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DVELMORA_SANITIZE=ON -DVELMORA_BENCH=OFF >/dev/null
     cmake --build "$root/build-sanitize" -j "$jobs" --target velmora_core_tests velmora_startup_tests velmora_printing_tests velmora_university_unit_tests \
       velmora_vocational_unit_tests velmora_guidance_unit_tests velmora_fuzz_line_loaders velmora_fuzz_binary_readers velmora_fuzz_degree_files \
-      velmora_fuzz_study_pages
+      velmora_fuzz_study_pages velmora_fuzz_picture_archive
     (cd "$root/build-sanitize" && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
       QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" -L core)
     ;;
