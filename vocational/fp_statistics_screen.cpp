@@ -19,7 +19,8 @@ namespace {
 
 TEstadisticas* statisticsScreen = nullptr;
 
-constexpr const char* kObservatory = "https://www.sepe.es/HomeSepe/que-es-el-sepe/observatorio.html";
+// The national qualifications institute, whose observatory studies the professions and qualifications.
+constexpr const char* kObservatory = "https://incual.educacion.gob.es/";
 constexpr int kVisibleRows = 15;
 constexpr int kBarHeight = 20;
 constexpr int kGap = 10;

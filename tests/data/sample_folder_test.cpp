@@ -39,6 +39,18 @@ TEST_F(SampleDataFolder, StartsWithoutAnyMessage) {
   EXPECT_EQ(LanguageFolder, "cas\\");
 }
 
+TEST_F(SampleDataFolder, DegreeProfilesAvoidTheDativeSlip) {
+  // "para quien le gusta" is a slip a teacher marks; "para alguien a quien le gusta" is not.
+  int lines = 0;
+  ForEachFileLine("cas\\grados.txt", [&](std::string_view line) {
+    ++lines;
+    EXPECT_EQ(line.find("para quien le"), std::string_view::npos) << line;
+    EXPECT_EQ(line.find("para quien les"), std::string_view::npos) << line;
+    return true;
+  });
+  EXPECT_GT(lines, 5000);
+}
+
 TEST_F(SampleDataFolder, EverySlotOfTheCastilianTextsHasItsText) {
   EXPECT_GE(Tabs().CountTextos, kTextSlotLines);
   for (int line = 1; line <= kTextSlotLines; ++line) {
