@@ -1,5 +1,8 @@
 #include "university/admission_info.h"
 
+#include <QCollator>
+#include <QLocale>
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -7,6 +10,7 @@
 
 #include "core/common.h"
 #include "core/cp1252.h"
+#include "core/qt_text.h"
 #include "university/degree_tables.h"
 
 namespace velmora {
@@ -48,7 +52,12 @@ std::vector<std::string> WeightingDocuments() {
     const Cp1252Result name = Utf8ToCp1252(entry.path().filename().string());
     if (name.badColumn == 0) names.push_back(name.text);
   }
-  std::sort(names.begin(), names.end());
+  // As a reader orders them: letters before case and accents, so "Universidad de Alcal\xE1" comes
+  // before "Universidad Polit\xE9cnica".
+  QCollator collator{QLocale(QLocale::Spanish, QLocale::Spain)};
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  std::stable_sort(names.begin(), names.end(),
+                   [&collator](const std::string& a, const std::string& b) { return collator.compare(ToQString(a), ToQString(b)) < 0; });
   return names;
 }
 

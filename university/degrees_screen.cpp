@@ -1,5 +1,6 @@
 #include "university/degrees_screen.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -174,15 +175,16 @@ class BranchDelegate : public QStyledItemDelegate {
   }
 };
 
-// Tree: nodes with children below the top level in blue, the others navy, red under the mouse.
+// Tree: nodes with children in blue, except those of the second level, the others navy, red under
+// the mouse.
 class TreeDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
   void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
     QStyledItemDelegate::initStyleOption(option, index);
-    const bool nested = index.parent().isValid();
+    const bool secondLevel = index.parent().isValid() && !index.parent().parent().isValid();
     const bool branch = index.model()->hasChildren(index);
-    QColor colour = branch && nested ? kTreeBlue : kTreeNavy;
+    QColor colour = branch && !secondLevel ? kTreeBlue : kTreeNavy;
     if (option->state & QStyle::State_MouseOver) colour = kTreeHot;
     if (option->state & QStyle::State_HasFocus) colour = Qt::white;
     option->palette.setColor(QPalette::Text, colour);
@@ -345,7 +347,15 @@ void TForm1::BuildTreePanel() {
   Tree->setItemDelegate(new TreeDelegate(Tree));
   SetColours(Tree, Colour(ColourCream), Qt::black);
   Tree->hide();
-  connect(Tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { TreeClick(node); });
+  // One double click is one choice: Qt reports its second click too, and would also toggle the
+  // heading itself.
+  Tree->setExpandsOnDoubleClick(false);
+  connect(Tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) {
+    const bool endsDoubleClick = treeDoubleClick_.isValid() && treeDoubleClick_.elapsed() < QApplication::doubleClickInterval();
+    treeDoubleClick_.invalidate();
+    if (!endsDoubleClick) TreeClick(node);
+  });
+  connect(Tree, &QTreeWidget::itemDoubleClicked, this, [this] { treeDoubleClick_.start(); });
   ButtonRetroN = ScreenButton(PanelTree, {}, QRect(130, 576, 150, 32));
   connect(ButtonRetroN, &QPushButton::clicked, this, &TForm1::ButtonRetroNClick);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -170,6 +171,7 @@ class TForm1 : public ModuleScreen {
   std::array<int, 3> panelTops_{};  // PanelSel, PanelSelTit, PanelCarSel as created
   std::unique_ptr<DegreeDiagram> diagram_;
   int hintRow_ = -1;
+  QElapsedTimer treeDoubleClick_;  // since the last double click, whose second click follows
 };
 
 }  // namespace velmora

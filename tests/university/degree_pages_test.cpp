@@ -278,6 +278,12 @@ TEST_F(DegreePages, WeightingDocumentsArePdfFilesInAnyCase) {
   folder.Write("pdf/a.pdf", "x");
   folder.Write("pdf/notes.txt", "x");
   EXPECT_EQ(WeightingDocuments(), (std::vector<std::string>{"a.pdf", "b.PDF"}));
+  // In reading order, not byte order: lower case and accents do not send a name to the end.
+  folder.Write("pdf/Universidad Polit\xC3\xA9" "cnica de Madrid.pdf", "x");
+  folder.Write("pdf/Universidad de Alcal\xC3\xA1.pdf", "x");
+  folder.Write("pdf/\xC3\x81vila.pdf", "x");
+  EXPECT_EQ(WeightingDocuments(), (std::vector<std::string>{"a.pdf", "\xC1vila.pdf", "b.PDF", "Universidad de Alcal\xE1.pdf",
+                                                            "Universidad Polit\xE9" "cnica de Madrid.pdf"}));
 }
 
 

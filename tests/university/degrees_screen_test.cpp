@@ -242,6 +242,19 @@ TEST_F(DegreesScreen, TheTreeViewsChooseDegreesAndHeadingsChooseNothing) {
   screen->TreeClick(screen->Tree->topLevelItem(0));
   EXPECT_TRUE(stars->isHidden());
   EXPECT_TRUE(screen->PanelSelTit->text().isEmpty());
+
+  // A double click on a heading toggles it once, as a single click does: Qt reports a click, the
+  // double click, then a second click.
+  QTreeWidgetItem* heading = screen->Tree->topLevelItem(1);
+  ASSERT_GT(heading->childCount(), 0);
+  heading->setExpanded(false);
+  emit screen->Tree->itemClicked(heading, 0);
+  EXPECT_TRUE(heading->isExpanded());
+  emit screen->Tree->itemClicked(heading, 0);
+  emit screen->Tree->itemDoubleClicked(heading, 0);
+  emit screen->Tree->itemClicked(heading, 0);
+  EXPECT_FALSE(heading->isExpanded());
+  EXPECT_FALSE(screen->Tree->expandsOnDoubleClick());
 }
 
 TEST_F(DegreesScreen, TheDiagramRunsToItsLastStep) {

@@ -176,6 +176,7 @@ TEST_F(BasicGrade, ItsCopyOfLu2BlanksColumn45InMadridAndLeavesTheSharedOneAlone)
 
 TEST_F(BasicGrade, ByPlaceListsOnlyBasicCentresAndBackLeavesOneLevelAtATime) {
   PrepareDoor(6);
+  Places.AllFpView = true;  // left on by the middle-grade screen
   screen->BotLugClick();
   EXPECT_EQ(screen->Mode, VocationalScreen::SearchMode::ByPlace);
   EXPECT_EQ(screen->PanelSelTit->text(), Text(190));
