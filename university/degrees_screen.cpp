@@ -519,15 +519,20 @@ void TForm1::menunuevo1Click() {
   GroupViewFlag = false;
 }
 
+// The map of Spain, ready for clicks whatever screen used it before.
+void TForm1::ShowDegreeMap() {
+  DegreeMapBlocked = false;
+  PanelEstrellas->show();
+}
+
 void TForm1::menuCarUni3Click() {
   JumpPending = false;
   DegreesMode = true;
   AllDegreesMode = OtherStudiesMode = PlasticArtsMode = DoublesMode = false;
-  DegreeMapBlocked = false;
   PanelMenu->hide();
   PanelMenu2->hide();
   PanelMenu4->hide();
-  PanelEstrellas->show();
+  ShowDegreeMap();
   PanelSel->show();
   PanelSelTit->show();
   PanelSelTit->clear();
@@ -811,7 +816,7 @@ void TForm1::BotRetrocederClick() {
   if (DegreesMode) {
     if (!ListComunidad->isHidden() && !AllDegreesMode) {
       ListComunidad->hide();
-      PanelEstrellas->show();
+      ShowDegreeMap();
       return;
     }
     ShowDegreeButtons(false);
@@ -827,7 +832,7 @@ void TForm1::BotRetrocederClick() {
   }
   if (DoublesMode && !ListComunidad->isHidden() && !AllDegreesMode) {
     ListComunidad->hide();
-    PanelEstrellas->show();
+    ShowDegreeMap();
     return;
   }
   hideResults();
@@ -846,7 +851,7 @@ void TForm1::BotRetrocederClick() {
     }
     if (!ListComunidad->isHidden()) {
       ListComunidad->hide();
-      PanelEstrellas->show();
+      ShowDegreeMap();
     }
   }
   PanelMenu->show();

@@ -165,6 +165,7 @@ class TForm1 : public ModuleScreen {
   void HideStarMap();
   void OpenAdmission(void (TForm6::*panel)());
   void ShowTree(DegreeView view);
+  void ShowDegreeMap();
   void UpdateGradosHint(const QPoint& at);
   std::array<QPushButton*, 7> DegreeButtons() const;
 

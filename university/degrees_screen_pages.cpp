@@ -98,7 +98,7 @@ void TForm1::BotDoblesClick() {
   PanelMenu2->hide();
   DoublesMode = true;
   OtherStudiesMode = PlasticArtsMode = DegreesMode = false;
-  DegreeMapBlocked = false;
+  DegreeMapBlocked = false;  // its universities are chosen on the map
   PanelMenu->hide();
   PanelSelTit->setText(QText(242));
   PanelSelTit->show();
@@ -258,7 +258,7 @@ void TForm1::BotArtesEspClick() {
 void TForm1::BotArtesLugClick() {
   ListComunidad->hide();
   if (PlasticArtsMode) {
-    PanelEstrellas->show();
+    ShowDegreeMap();
     return ShowListSel({}, false);
   }
   ShowListSel(MusicMode ? MusicPlaces() : DanceMode ? DancePlaces() : DramaPlaces(), true);

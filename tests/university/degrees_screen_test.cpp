@@ -257,6 +257,18 @@ TEST_F(DegreesScreen, TheTreeViewsChooseDegreesAndHeadingsChooseNothing) {
   EXPECT_FALSE(screen->Tree->expandsOnDoubleClick());
 }
 
+TEST_F(DegreesScreen, EveryWayToTheMapOpensItForClicks) {
+  DegreeMapBlocked = true;  // the higher-grade screen used the map last
+  screen->BotArtesPlasClick();
+  screen->BotArtesLugClick();
+  EXPECT_FALSE(screen->PanelEstrellas->isHidden());
+  EXPECT_FALSE(DegreeMapBlocked);
+  DegreeMapBlocked = true;
+  screen->BotRetrocederClick();
+  screen->menuCarUni3Click();
+  EXPECT_FALSE(DegreeMapBlocked);
+}
+
 TEST_F(DegreesScreen, TheDiagramRunsToItsLastStep) {
   screen->botinfo1Click();
   EXPECT_FALSE(screen->PanelGradosT->isHidden());
