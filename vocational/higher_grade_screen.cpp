@@ -256,14 +256,24 @@ void TForm8::MenuFpTit6Click() {
   ClearGrid();
   reja->hide();
   listSelFP->hide();
-  ListPreFam->show();
-  ListTit->show();
-  Labeltitulo->show();
   PanelFpTit->hide();
   PanelFP->hide();
   PanelCarSel->clear();
-  PanelSelTit->setText(QText(578));
   BotRetrocederFP->show();
+  // A title reached from a place's grid came without its family lists: the groups, from the top.
+  if (ListPreFam->count() == 0 || (FamilyLevel && ListTit->count() == 0)) {
+    Mode = SearchMode::ByTitle;
+    FillGroups();
+    ListPreFam->show();
+    ListTit->hide();
+    Labeltitulo->hide();
+    PanelSelTit->setText(QText(595));
+    return;
+  }
+  ListPreFam->show();
+  ListTit->show();
+  Labeltitulo->show();
+  PanelSelTit->setText(QText(578));
 }
 
 void TForm8::MenuFPTitEstClick() {

@@ -289,6 +289,13 @@ TEST_F(HigherGrade, DoubleClickOnATitleRowOpensItsMenu) {
   EXPECT_TRUE(screen->BotInternetC->isHidden());
   EXPECT_TRUE(screen->PanelEstrellas->isHidden());
   EXPECT_TRUE(screen->PanelSelTit->text().isEmpty());
+  // "Elegir otro título" then offers the family groups rather than two empty lists.
+  screen->MenuFpTit6Click();
+  EXPECT_FALSE(screen->ListPreFam->isHidden());
+  EXPECT_EQ(screen->ListPreFam->count(), 9);
+  EXPECT_TRUE(screen->ListTit->isHidden());
+  screen->ListPreFamMouseDown(1);
+  EXPECT_GT(screen->ListPreFam->count(), 1);
 }
 
 TEST_F(HigherGrade, TheTitleReportHasItsSectionsAndCommunityHeadings) {
