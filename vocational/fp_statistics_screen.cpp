@@ -281,11 +281,24 @@ bool TEstadisticas::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   if ((watched == chart1 || watched == Chart2) && event->type() == QEvent::Wheel) {
-    QScrollBar* bar = watched == Chart2 ? ScrollBar2 : ScrollBar1;
-    bar->setValue(bar->value() - static_cast<QWheelEvent*>(event)->angleDelta().y() / 120);
+    Scroll(watched == Chart2 ? ScrollBar2 : ScrollBar1, static_cast<QWheelEvent*>(event)->angleDelta().y());
     return true;
   }
   return ModuleScreen::eventFilter(watched, event);
+}
+
+void TEstadisticas::wheelEvent(QWheelEvent* event) {
+  Scroll(PanelEst2->isHidden() ? ScrollBar1 : ScrollBar2, event->angleDelta().y());
+  event->accept();
+}
+
+// A trackpad sends small steps: they add up until they make a row.
+void TEstadisticas::Scroll(QScrollBar* bar, int angleDelta) {
+  constexpr int kStepPerRow = 120;
+  wheelRest_ += angleDelta;
+  const int rows = wheelRest_ / kStepPerRow;
+  wheelRest_ -= rows * kStepPerRow;
+  bar->setValue(bar->value() - rows);
 }
 
 }  // namespace velmora

@@ -50,8 +50,12 @@ class TEstadisticas : public ModuleScreen {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // The wheel anywhere on the screen scrolls the chart shown.
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
+  void Scroll(QScrollBar* bar, int angleDelta);
+  int wheelRest_ = 0;  // eighths of a degree not yet a whole row
   void Start(Chart chart, int rowCount, int selected);
   void LoadStats();
   void Grow(QTimer& timer, QWidget* chart, int fullLength);

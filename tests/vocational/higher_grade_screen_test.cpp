@@ -1,6 +1,9 @@
 // The higher-grade screen over the built sample folder, driven through its handlers.
 #include "vocational/higher_grade_screen.h"
 
+#include <QCoreApplication>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -198,6 +201,17 @@ TEST_F(HigherGrade, StatisticsButtonsSetTheFamilyAndTheEmploymentFlag) {
   EXPECT_FALSE(statistics->isHidden());
   EXPECT_TRUE(screen->isHidden());
   EXPECT_EQ(statistics->Current, TEstadisticas::Chart::Shares);
+  // A trackpad's small steps add up to rows; the wheel works over the whole screen.
+  QScrollBar* bar = statistics->PanelEst2->isHidden() ? statistics->ScrollBar1 : statistics->ScrollBar2;
+  ASSERT_GT(bar->maximum(), bar->minimum());  // more families than rows shown
+  bar->setValue(bar->maximum());
+  const int start = bar->value();
+  for (int step = 0; step < 3; ++step) {
+    QWheelEvent small(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, 40), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(statistics.get(), &small);
+  }
+  EXPECT_EQ(bar->value(), start - 1);
   statistics->ButtonRetroEstaClick();
   EXPECT_FALSE(screen->isHidden());
 
