@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <QWheelEvent>
 
 #include "assets/picture_lists.h"
@@ -34,7 +35,9 @@ QString QText(int line) { return ToQString(TextLine(line)); }
 
 // A bar from the name column, its leader line, its yellow label box and the label.
 void DrawBar(QPainter& p, int right, int top, int length, QColor colour, int box, const QString& label, int inset) {
-  const int end = right + length;
+  // A bar that has just started growing is shorter than the gap before it: it starts empty
+  // instead of being drawn backwards.
+  const int end = right + std::max(length, kGap);
   p.setPen(Qt::black);
   p.setBrush(colour);
   p.drawRect(QRect(QPoint(right + kGap, top), QPoint(end, top + kBarHeight)));
