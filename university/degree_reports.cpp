@@ -15,8 +15,6 @@ namespace {
 
 constexpr std::size_t kAloneHeading = 50;
 constexpr std::size_t kReportWidth = 65;  // a print line
-// Wide enough for a whole degree name after its mark "<", so no name is cut on paper.
-constexpr std::size_t kUniversityNameColumn = 56;
 
 std::string Text(int line) { return std::string(TextLine(line)); }
 std::string Trimmed(std::string_view text) { return std::string(TrimBothBlanks(text)); }
@@ -33,7 +31,7 @@ std::string DegreeReportHeading(int degree) {
 
 void BuildDegreeReport(int degree) {
   StartPrintLines(DegreeReportHeading(degree));
-  for (const std::string& row : BuildDegreeGrid(degree).texts) AddPrintLine(row);
+  for (const GridLine& row : BuildDegreeGrid(degree).lines) AddPrintLine(PrintedGridRow(row.name, row.mark));
   BoldLines[1] = std::min(2, Tabs().PrintCount);
   AddPrintLine("");
   const int requirementsHeader = Tabs().PrintCount + 1;
@@ -52,11 +50,8 @@ void BuildDegreeReport(int degree) {
 
 void BuildUniversityReport(int university, const std::vector<GridLine>& rows) {
   StartPrintLines(Text(289) + ": " + std::string(UniversityName(university)));
-  AddPrintLine(std::string(4, ' ') + Text(48) + std::string(24, ' ') + Text(296), true);
-  for (const GridLine& row : rows) {
-    const std::string line = PadTo(row.name, kUniversityNameColumn) + row.mark;
-    AddPrintLine(line, StandsOut(line));
-  }
+  AddPrintLine(std::string(4, ' ') + Text(48) + kMarkSeparator + Text(296), true);
+  for (const GridLine& row : rows) AddPrintLine(PrintedGridRow(row.name, row.mark), StandsOut(row.name));
 }
 
 void BuildDoublesReport(int degree) {

@@ -14,6 +14,7 @@ namespace velmora {
 namespace {
 
 constexpr int kYearWordLine = 175;
+constexpr int kReportRightColumn = 44;  // where a portrait report's marks end, in grid columns
 
 int CeilDiv(int a, int b) { return (a + b - 1) / b; }
 
@@ -26,6 +27,17 @@ void ClearAfter(PrintTable& lines, int count) {
 std::string_view LineAt(const PrintTable& lines, int i) {
   if (i < 0 || i > kPrintLinesLast) return {};
   return lines[static_cast<std::size_t>(i)].view();
+}
+
+// A line at a grid place: its text from there, its mark (after the separator) ending at the
+// right column.
+void LineAtGrid(PrintCanvas& canvas, int column, int row, int rightColumn, std::string_view line) {
+  const std::size_t separator = line.find(kMarkSeparator);
+  MoveToGrid(column, row);
+  TextAtPen(canvas, line.substr(0, separator));
+  if (separator == std::string_view::npos) return;
+  MoveToGrid(rightColumn, row);
+  TextRightAtPen(canvas, TrimBothBlanks(line.substr(separator + 1)));
 }
 
 // Where a band's texts go, in inches: its right edge, the right end of the school year and the
@@ -63,6 +75,13 @@ void EndReport(PrintCanvas& canvas) {
 }
 
 }  // namespace
+
+std::string PrintedGridRow(std::string_view name, std::string_view mark) {
+  std::string row = name.starts_with('<') ? "\x95 " + std::string(TrimBothBlanks(name.substr(1))) : std::string(TrimBlanks(name));
+  const std::string_view shown = TrimBothBlanks(mark);
+  if (!shown.empty()) row += kMarkSeparator + std::string(shown);
+  return row;
+}
 
 bool IsBoldLine(int line) {
   const int count = std::clamp(BoldLines[0], 0, 200);
@@ -105,8 +124,7 @@ void PrintReport(PrintCanvas& canvas, PrintTable& lines, int count, bool monospa
   int row = 0;
   for (int j = 1; j <= count; ++j) {
     SetPageFont(canvas, {Geometry().font.family, fontSize, IsBoldLine(j)});
-    MoveToGrid(5, row + 6);
-    TextAtPen(canvas, LineAt(lines, j));
+    LineAtGrid(canvas, 5, row + 6, kReportRightColumn, LineAt(lines, j));
     ++row;
     if (row > perPage && j < count) {
       canvas.NewPage();
@@ -156,9 +174,9 @@ void PrintReportColumns(PrintCanvas& canvas, PrintTable& lines, int count, bool 
       for (int c = 0; c < 3; ++c) {
         const int line = i + c * rowsPerColumn;
         SetPageFont(canvas, {Geometry().font.family, 8, IsBoldLine(line)});
-        MoveToGrid(columnX[c], j + 5);
         // Only the first column drops its trailing blanks; the others reach the next column.
-        TextAtPen(canvas, c == 0 ? TrimBlanks(LineAt(lines, line)) : LineAt(lines, line));
+        const std::string_view text = LineAt(lines, line);
+        LineAtGrid(canvas, columnX[c], j + 5, columnX[c] + columnWidth - 1, c == 0 ? TrimBlanks(text) : text);
       }
     }
     if (singlePage || page == pages) break;

@@ -23,6 +23,13 @@ inline constexpr double kHeaderBand = 0.7;  // inches
 
 bool IsBoldLine(int line);
 
+// A print line "text\tmark" prints its mark ending at the column's right edge, so marks stand in
+// one column whatever the font.
+inline constexpr char kMarkSeparator = '\t';
+// A row of a grid as paper shows it: the screen's picture marker "<" becomes a bullet, and the
+// mark goes after the separator.
+std::string PrintedGridRow(std::string_view name, std::string_view mark);
+
 // Empties PrintLines, PrintLines2 and BoldLines, and gives the report its heading (record 0).
 void StartPrintLines(std::string_view heading);
 // Appends a line after PrintCount (nothing past the last print line); a bold one is also listed

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/common.h"
+#include "core/printing/recording_canvas.h"
 #include "core/printing/reports.h"
 #include "core/text_table.h"
 #include "tests/university/degree_fixture.h"
@@ -195,10 +196,22 @@ TEST_F(DegreePages, ReportHeadingsAndTheUniversityReportsBoldRows) {
   BuildUniversityReport(u, {{"-   Rama", " ", 0}, {"<Physics", "  6,5", 1}});
   EXPECT_EQ(Tabs().PrintCount, 3);
   EXPECT_EQ(Tabs().PrintLines[0].view(), T(289) + ": Big University" + std::string(21, ' '));
-  EXPECT_EQ(Tabs().PrintLines[3].view(), "<Physics" + std::string(48, ' ') + "  6,5");  // a whole name fits before the mark
+  EXPECT_EQ(Tabs().PrintLines[3].view(), "\x95 Physics\t6,5");  // the screen's picture marker becomes a bullet
   EXPECT_EQ(BoldLines[0], 2);  // the column heading and the branch row
   EXPECT_EQ(BoldLines[1], 1);
   EXPECT_EQ(BoldLines[2], 2);
+
+  // On paper the marks end in one column, whatever the length of the names before them, and no
+  // row shows the marker character.
+  BuildUniversityReport(u, {{"<Physics", "  6,5", 1}, {"<A much longer name of a degree", " 12,3", 2}});
+  RecordingCanvas canvas;
+  PrintReport(canvas, Tabs().PrintLines, Tabs().PrintCount, false, 12);
+  const CanvasCall* shortMark = canvas.FindText("6,5");
+  const CanvasCall* longMark = canvas.FindText("12,3");
+  ASSERT_TRUE(shortMark != nullptr && longMark != nullptr);
+  EXPECT_EQ(shortMark->x1 + canvas.TextWidth("6,5"), longMark->x1 + canvas.TextWidth("12,3"));
+  for (const CanvasCall& call : canvas.calls) EXPECT_FALSE(call.text.starts_with('<')) << call.text;
+  EXPECT_NE(canvas.FindText("\x95 Physics"), nullptr);
 }
 
 
