@@ -118,4 +118,11 @@ QPushButton* ArrowButton(QWidget* parent, QRect geometry, bool right) {
   return button;
 }
 
+std::vector<int> SelectedRows(const QListWidget* list) {
+  std::vector<int> rows;
+  for (int i = 0; i < list->count(); ++i)
+    if (list->item(i)->isSelected()) rows.push_back(i);
+  return rows;
+}
+
 }  // namespace velmora

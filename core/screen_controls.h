@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QString>
 #include <QTableWidget>
+#include <vector>
 
 namespace velmora {
 
@@ -25,6 +26,8 @@ QLabel* HintBubble(QWidget* parent, const QString& text);
 QLabel* ScreenCaption(QWidget* parent, QRect geometry, QColor background, QColor text, int points = 10);
 // A big bold label with a white shadow, navy on the hot label colour, centred across the screen.
 QLabel* BigScreenLabel(QWidget* parent, const QString& text, int top, int points);
+// The rows selected in a list, in order.
+std::vector<int> SelectedRows(const QListWidget* list);
 // A thick line ending in a filled head at `to`.
 void DrawArrow(QPainter& painter, QPointF from, QPointF to, const QColor& colour, qreal width);
 // A screen button showing a maroon arrow pointing right or left.

@@ -70,7 +70,7 @@ QLabel* Helicopter(QWidget* parent) {
   return heli;
 }
 
-struct ButtonSpec {
+struct ButtonPlace {
   AssistantButton button;
   QString caption;
   int mode;
@@ -169,7 +169,7 @@ void TForm5::BuildPath(Path& path, bool eso) {
 
 void TForm5::BuildButtons() {
   using B = AssistantButton;
-  const std::vector<ButtonSpec> specs = {
+  const std::vector<ButtonPlace> places = {
       {B::BasicGrade, Caption(172), 2, 0},       {B::LeaveStudies, Caption(587) + " " + Caption(588), 2, 1},
       {B::Diversification, Caption(555), 2, 2},  {B::MiddleGrade, Caption(113), 3, 0},
       {B::Itineraries, Caption(21), 3, 1},       {B::Catalogue, Caption(103), 3, 2},
@@ -180,14 +180,14 @@ void TForm5::BuildButtons() {
       {B::CatalogueB, Caption(103), 7, 2},       {B::ItinerariesB, Caption(21), 7, 3},
       {B::Advice, Caption(52), 8, 0},            {B::ProfessionsB, Caption(623), 8, 1},
   };
-  for (const ButtonSpec& spec : specs) {
-    Path& path = spec.mode <= 4 ? Eso : Bachi;
-    const int row = spec.mode <= 4 ? 4 - spec.mode : 8 - spec.mode;  // the arrow's step - 1
-    const int top = kInner.top() + kRowTops[static_cast<std::size_t>(row)] - 20 + 38 * spec.slot;
-    QPushButton* button = ScreenButton(path.panel, spec.caption, QRect(kButtonLeft, top, 200, 34));
+  for (const ButtonPlace& place : places) {
+    Path& path = place.mode <= 4 ? Eso : Bachi;
+    const int row = place.mode <= 4 ? 4 - place.mode : 8 - place.mode;  // the arrow's step - 1
+    const int top = kInner.top() + kRowTops[static_cast<std::size_t>(row)] - 20 + 38 * place.slot;
+    QPushButton* button = ScreenButton(path.panel, place.caption, QRect(kButtonLeft, top, 200, 34));
     button->hide();
-    connect(button, &QPushButton::clicked, this, [this, which = spec.button] { ButtonClick(which); });
-    Buttons[spec.button] = button;
+    connect(button, &QPushButton::clicked, this, [this, which = place.button] { ButtonClick(which); });
+    Buttons[place.button] = button;
   }
   // Hints of the buttons and the arrows.
   Buttons[B::MiddleGrade]->setToolTip(ToQString(Texts[6]));
@@ -250,9 +250,7 @@ void TForm5::TimerMueTexBotBACHITimer() {
     AssistantStep = 0;
     return;
   }
-  // The text starts again below the box once it has gone out at the top.
-  const int top = Textoinicio->y() - kScrollStep;
-  Textoinicio->move(Textoinicio->x(), top <= -Textoinicio->height() ? Panel9->height() : top);
+  Textoinicio->move(Textoinicio->x(), ScrollIntroduction(Textoinicio->y(), Textoinicio->height()));
 }
 
 void TForm5::L41Click() { ChoosePath(Eso, Bachi); }

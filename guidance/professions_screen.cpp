@@ -269,15 +269,8 @@ void Tprofe::ListCuesClick(int row) {
 
 // ---- Steps 2 and 3: the pages and the final review ---------------------------------------------
 
-std::vector<int> Tprofe::SelectedRows() const {
-  std::vector<int> rows;
-  for (int i = 0; i < ListSel->count(); ++i)
-    if (ListSel->item(i)->isSelected()) rows.push_back(i);
-  return rows;
-}
-
 void Tprofe::BotFraSigClick() {
-  switch (Questionnaire.Next(!ListSel->isHidden() ? SelectedRows() : std::vector<int>{})) {
+  switch (Questionnaire.Next(!ListSel->isHidden() ? SelectedRows(ListSel) : std::vector<int>{})) {
     case NextAction::EndAgain:
       ShowSpeech(Questionnaire.CurrentSpeech());
       return;
@@ -299,7 +292,7 @@ void Tprofe::BotFraSigClick() {
 }
 
 void Tprofe::BotFraRetClick() {
-  switch (Questionnaire.Back(!ListSel->isHidden() ? SelectedRows() : std::vector<int>{}, !PanelResul->isHidden())) {
+  switch (Questionnaire.Back(!ListSel->isHidden() ? SelectedRows(ListSel) : std::vector<int>{}, !PanelResul->isHidden())) {
     case BackAction::HideResult:
       for (QWidget* control : std::initializer_list<QWidget*>{PanelResul, BotImp, ListResProf, ListTit}) control->hide();
       BotFraSig->show();
@@ -335,7 +328,7 @@ void Tprofe::ShowListed(bool reselect) {
 }
 
 void Tprofe::ListSelClick(int row) {
-  const std::vector<int> keep = Questionnaire.Pick(row, SelectedRows());
+  const std::vector<int> keep = Questionnaire.Pick(row, SelectedRows(ListSel));
   for (int i = 0; i < ListSel->count(); ++i) ListSel->item(i)->setSelected(std::ranges::find(keep, i) != keep.end());
 }
 

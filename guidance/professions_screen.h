@@ -74,7 +74,6 @@ class Tprofe : public ModuleScreen {
   void ShowResult();
   bool AskToLeave(bool withHint);
   void Leave();
-  std::vector<int> SelectedRows() const;
 
   std::unique_ptr<ProfessionStudies> studies_;
   QRect frameRect_;

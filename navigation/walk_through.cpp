@@ -98,14 +98,9 @@ void Tform9::DrawScene() {
     tiles.setTransform(QTransform::fromTranslate(-figure.X + kFigureScreenX, -figure.Y + kFigureScreenY));
     painter.fillRect(BackBuffer.rect(), tiles);
   }
-  struct Item {
-    int z;
-    std::size_t order;
-    const QImage* image;
-    double x, y;
-  };
-  std::vector<Item> items;
-  items.reserve(Scene.objects.size() + 2);
+  // The list is kept between ticks, so a tick allocates nothing.
+  std::vector<DrawItem>& items = drawItems_;
+  items.clear();
   for (std::size_t i = 0; i < Scene.objects.size(); ++i) {
     const SceneObject& object = Scene.objects[i];
     if (object.role == SceneRole::Bubble && !Scene.state.bubbleShown) continue;
@@ -113,8 +108,8 @@ void Tform9::DrawScene() {
   }
   items.push_back({Scene.figureZ, Scene.objects.size(), Picture(1, figure.picture), figure.X, figure.Y});
   if (Scene.marker) items.push_back({2, Scene.objects.size() + 1, Picture(1, Scene.marker->picture), Scene.marker->X, Scene.marker->Y});
-  std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.z < b.z; });
-  for (const Item& item : items)
+  std::sort(items.begin(), items.end(), [](const DrawItem& a, const DrawItem& b) { return a.z != b.z ? a.z < b.z : a.order < b.order; });
+  for (const DrawItem& item : items)
     if (item.image != nullptr) painter.drawImage(QPointF(std::round(Scene.ScreenX(item.x)), std::round(Scene.ScreenY(item.y))), *item.image);
   DrawTexts(painter);
 }

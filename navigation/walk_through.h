@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
+#include <vector>
 
 #include "navigation/walk_scene.h"
 
@@ -50,6 +51,13 @@ class Tform9 : public QWidget {
   void DrawTexts(QPainter& painter);
   void WipeTick();
   const QImage* Picture(int archive, const std::string& name) const;
+  struct DrawItem {
+    int z;
+    std::size_t order;
+    const QImage* image;
+    double x, y;
+  };
+  std::vector<DrawItem> drawItems_;  // the sprites of a tick, by depth
   const WalkPictures& pictures_;
   QElapsedTimer clock_;
   QPoint cursor_{kViewWidth / 2, kViewHeight / 2};

@@ -70,13 +70,6 @@ std::vector<int> CheckedRows(const QListWidget* list) {
   return rows;
 }
 
-std::vector<int> SelectedRows(const QListWidget* list) {
-  std::vector<int> rows;
-  for (int i = 0; i < list->count(); ++i)
-    if (list->item(i)->isSelected()) rows.push_back(i);
-  return rows;
-}
-
 }  // namespace
 
 void TForm3::LoadFiles() { LoadGmQuestions(); }
@@ -147,6 +140,8 @@ void TForm3::StartQuestionnaire() {
   BitFleGMiz->hide();
   ListGM2->hide();
   FillAreas();
+  ListGM->show();
+  ListGM->raise();
   SlideHint(std::string(TextLine(163)));
 }
 
@@ -158,8 +153,6 @@ void TForm3::FillAreas() {
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
   }
-  ListGM->show();
-  ListGM->raise();
 }
 
 // The hint and the small helicopter fly in from the right.
@@ -243,7 +236,6 @@ void TForm3::BitFleGMizClick() {
       BitFleGMde->show();
       ListGM->hide();
       FillAreas();
-      ListGM->hide();
       for (const int item : Questionnaire.ChosenAreaItems()) ListGM->item(item)->setCheckState(Qt::Checked);
       ListGM2->show();
       ListGM2->raise();
@@ -254,6 +246,8 @@ void TForm3::BitFleGMizClick() {
       BitFleGMiz->hide();
       FillAreas();
       for (const int item : Questionnaire.ChosenAreaItems()) ListGM->item(item)->setCheckState(Qt::Checked);
+      ListGM->show();
+      ListGM->raise();
       ListGM2->hide();
       SlideHint(std::string(TextLine(163)));
       return;

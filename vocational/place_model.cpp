@@ -393,7 +393,7 @@ std::vector<int> KeptCentres(Grade grade, const ResolvedPlace& place) {
     return kept;
   }
   const CentreFileView centres = CentreFile(place.file, grade);
-  const bool all = Places.AllFpView && grade != Grade::Basic;
+  const bool all = AllFpViewOn(grade);
   const ConstBytes offers = OfferFile(grade);
   for (int j = 1; j <= centres.count; ++j) {
     if (AreaOf(centres.Line(j)) != place.area) continue;
@@ -438,7 +438,7 @@ PlaceListing CentresOfPlace(Grade grade, const ResolvedPlace& place, ListingRequ
   const int topLine = detailed ? 0 : Places.TownList[static_cast<std::size_t>(town - 1)].firstLine;
 
   listing.step = ListingStep::Grid;
-  const bool allFp = Places.AllFpView && grade != Grade::Basic;
+  const bool allFp = AllFpViewOn(grade);
   if (allFp)
     listing.titleCaption = std::string(TextLine(190)) + " - " + std::string(TextLine(391));
   else if (grade != Grade::Basic)
@@ -490,6 +490,8 @@ PlaceListing CentresOfPlace(Grade grade, const ResolvedPlace& place, ListingRequ
 }
 
 void ChooseTown(int position) { Places.ChosenTown = position; }
+
+bool AllFpViewOn(Grade grade) { return Places.AllFpView && grade != Grade::Basic; }
 
 PlaceListing ToggleAllFpView(Grade grade, int listPosition) {
   Places.AllFpView = !Places.AllFpView;

@@ -191,6 +191,8 @@ PlaceListing CentresOfPlace(Grade grade, const ResolvedPlace& place, ListingRequ
 void ChooseTown(int position);
 // The all-FP button: flips AllFpView and lists the current place again.
 PlaceListing ToggleAllFpView(Grade grade, int listPosition);
+// Whether a grade's place listings show every FP grade: FP Básica never does.
+bool AllFpViewOn(Grade grade);
 // The back button while in TownMode with several places: the place list again.
 std::vector<std::string> LeaveTownMode();
 // The back button from a town's centres: the town list of the same place (nothing when no town

@@ -462,8 +462,7 @@ void VocationalScreen::ListCurrentPlace() {
   BotRetrocederFP->show();
   BotImprimir->show();
   AllFpButton->setVisible(ScreenGrade != Grade::Basic);
-  // FP Básica has no view of every grade, whatever another screen left switched on.
-  const bool allFp = Places.AllFpView && ScreenGrade != Grade::Basic;
+  const bool allFp = AllFpViewOn(ScreenGrade);
   PanelSelTit->setText(ToQString(TextLine(allFp ? 391 : OwnViewLine())));
   AllFpButton->setText(ToQString(TextLine(allFp ? OwnViewLine() : 391)));
   ShowPlaceListing(CentresOfPlace(ScreenGrade, *place));
