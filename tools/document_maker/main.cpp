@@ -1,6 +1,7 @@
 // Writes the PDF documents of the data folder: the plain texts of data/docs (the first line is the
 // title; a line at the margin followed by indented ones is a heading), and for every university
-// with cut-off marks its weighting table, made from data/degrees and the admission subjects.
+// with cut-off marks its weighting table, made from data/degrees (weightings.csv by community or
+// university) and the admission subjects.
 //   velmora_document_maker --source DATA_DIR --out DATA_FOLDER
 #include <QDir>
 #include <QFile>
@@ -19,7 +20,12 @@
 #include <utility>
 #include <vector>
 
+#include "tools/document_maker/weighting_table.h"
+
 namespace {
+
+using velmora::tools::Weighting;
+using velmora::tools::WeightingTable;
 
 struct Document {
   const char* source;  // in data/docs
@@ -92,39 +98,71 @@ bool WritePdf(const QString& title, const QString& html, const QString& target) 
   return QFile::exists(target);
 }
 
-// One document per university with cut-off marks: each of its degrees and the admission subjects
-// that weigh 0,2 for it.
+QString Cells(const QStringList& subjects) { return subjects.isEmpty() ? QString("&mdash;") : subjects.join(", ").toHtmlEscaped(); }
+
+// One document per university with cut-off marks: each of its degrees with the admission subjects
+// that weigh 0,2 and 0,1 for it, by the table of its community or its own; a degree no table
+// covers keeps the 0,2 subjects of degrees.csv.
 bool WriteWeightings(const QString& source, const QString& out) {
   const auto subjects = ReadLines(source + "/folder/cas/materiasp.txt");
   if (!subjects) return false;
-  std::map<QString, QStringList> degrees;  // code -> name, weighted subjects
+  QStringList subjectNames;
+  for (const QString& line : *subjects) subjectNames.append(line.trimmed());
+  QStringList problems;
+  const WeightingTable table = WeightingTable::From(ReadTable(source + "/degrees/weightings.csv"), subjectNames, problems);
+  for (const QString& problem : problems) std::fprintf(stderr, "velmora_document_maker: %s\n", qPrintable(problem));
+  if (!problems.isEmpty()) return false;
+
+  struct Degree {
+    QString name;
+    int group = 0;
+    Weighting general;  // degrees.csv's own 0,2 subjects
+  };
+  std::map<QString, Degree> degrees;
   for (const QStringList& row : ReadTable(source + "/degrees/degrees.csv")) {
-    QStringList weighted;
+    Degree degree{row.value(1), row.value(3).toInt(), {}};
     for (int w = 11; w <= 14 && w < row.size(); ++w) {
       const int s = row[w].toInt();
-      if (s == 50) weighted.append("Según la universidad");
-      else if (s >= 1 && s <= subjects->size()) weighted.append(subjects->at(s - 1).trimmed());
+      if (s == 50) degree.general.heavy.append("Según la universidad");
+      else if (s >= 1 && s <= subjectNames.size()) degree.general.heavy.append(subjectNames.at(s - 1));
     }
-    degrees[row.value(0)] = {row.value(1), weighted.join(", ")};
+    degrees[row.value(0)] = degree;
   }
-  std::map<QString, QString> names;
-  for (const QStringList& row : ReadTable(source + "/degrees/universities.csv")) names[row.value(0)] = row.value(2);
-  std::map<QString, std::vector<QStringList>> taught;  // university -> degree rows
+  std::map<QString, QString> kinds;
+  for (const QStringList& row : ReadTable(source + "/degrees/weighting_sources.csv")) kinds[row.value(0)] = row.value(1);
+  struct University {
+    QString name;
+    int community = 0;
+  };
+  std::map<QString, University> universities;
+  for (const QStringList& row : ReadTable(source + "/degrees/universities.csv"))
+    universities[row.value(0)] = {row.value(2), row.value(1).toInt()};
+  std::map<QString, QStringList> taught;  // university -> degree codes
   std::set<QString> withMarks;
   for (const QStringList& row : ReadTable(source + "/degrees/offers.csv")) {
-    taught[row.value(1)].push_back(degrees[row.value(0)]);
+    taught[row.value(1)].append(row.value(0));
     if (row.value(2) != "-") withMarks.insert(row.value(1));
   }
   bool ok = true;
   for (const QString& key : withMarks) {
-    const QString name = names[key];
-    QString html = "<h2>" + name.toHtmlEscaped() + "</h2><p>Ponderaciones de la fase específica, curso 2015/16. "
-                   "Las materias de la tabla ponderan 0,2 para el grado; las demás materias de la rama, 0,1.</p>"
-                   "<table border='1' cellspacing='0' cellpadding='3' width='100%'><tr><th>Grado</th><th>Materias que ponderan 0,2</th></tr>";
-    for (const QStringList& degree : taught[key])
-      html += "<tr><td>" + degree.value(0).toHtmlEscaped() + "</td><td>" + degree.value(1).toHtmlEscaped() + "</td></tr>";
+    const University& university = universities[key];
+    const QString kind = kinds.count(key) ? kinds[key] : kinds[QString::number(university.community)];
+    const QString sourceNote = kind == "recalled"
+                                   ? "La tabla sigue la pauta de la que publicaron las universidades de la comunidad para el curso 2015/16."
+                                   : "Tabla ilustrativa de muestra, hecha con la regla general de ese curso.";
+    QString html = "<h2>" + university.name.toHtmlEscaped() + "</h2><p>Ponderaciones de la fase específica, curso 2015/16: "
+                   "lo que cuenta cada materia aprobada para la nota de admisión a cada grado. " + sourceNote +
+                   " Compruébela en la tabla oficial de la universidad.</p>"
+                   "<table border='1' cellspacing='0' cellpadding='3' width='100%'><tr><th>Grado</th>"
+                   "<th>Ponderan 0,2</th><th>Ponderan 0,1</th></tr>";
+    for (const QString& code : taught[key]) {
+      const Degree& degree = degrees[code];
+      const Weighting weighting = table.For(key, university.community, code, degree.group).value_or(degree.general);
+      html += "<tr><td>" + degree.name.toHtmlEscaped() + "</td><td>" + Cells(weighting.heavy) + "</td><td>" +
+              Cells(weighting.light) + "</td></tr>";
+    }
     html += "</table>";
-    ok = WritePdf(name, html, out + "/pdf/" + name + ".pdf") && ok;
+    ok = WritePdf(university.name, html, out + "/pdf/" + university.name + ".pdf") && ok;
   }
   return ok;
 }
