@@ -4,7 +4,7 @@
 #include "app/program.h"
 
 int main(int argc, char** argv) {
-  const auto prepared = velmora::PrepareProcess();
+  const auto prepared = velmora::PrepareProcess(argv[0]);
   QApplication application(argc, argv);
   return velmora::RunVelmora();
 }

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +11,7 @@
 #include "core/common.h"
 #include "core/font_configuration.h"
 #include "core/hint_window.h"
+#include "core/large_display.h"
 #include "core/message_bus.h"
 #include "core/platform/qt_platform.h"
 #include "core/program_body.h"
@@ -18,12 +21,26 @@
 
 namespace velmora {
 
-std::future<void> PrepareProcess() {
-  SkipHopelessBusLaunch();  // it changes the environment: before the font thread starts
+namespace {
+
+std::filesystem::path ExecutableFolder(const char* programPath) {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error) return self.parent_path();
+  return std::filesystem::absolute(programPath != nullptr ? programPath : "", error).parent_path();
+}
+
+}  // namespace
+
+std::future<void> PrepareProcess(const char* programPath) {
+  // Both change the environment: before the font thread starts.
+  SkipHopelessBusLaunch();
+  const std::optional<std::filesystem::path> folder = FindDataFolder(ExecutableFolder(programPath));
+  EnlargeScreensOnLargeDisplay(folder && KeepsScreenSize(*folder));
   return StartReadingFontConfiguration();
 }
 
-int RunVelmora(bool quitWhenLoopStarts) {
+int RunVelmora(const std::function<void()>& whenLoopStarts) {
   const auto fonts = StartFillingFontDatabase();
   QtPlatform platform;
   SetCurrentPlatform(&platform);
@@ -40,7 +57,7 @@ int RunVelmora(bool quitWhenLoopStarts) {
   RegisterProgramScreens();
   ProgramBody body = StartProgramBody();
   if (body.exitCode) return *body.exitCode;
-  if (quitWhenLoopStarts) QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });  // quit() would ask the windows to close
+  if (whenLoopStarts) QTimer::singleShot(0, qApp, whenLoopStarts);
   const int exitCode = QApplication::exec();
   body = {};
   SetCurrentPlatform(nullptr);

@@ -4,11 +4,16 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "bench/loop_stamp.h"
+
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QWidget window;
   window.setFixedSize(1024, 768);
   window.show();
-  QTimer::singleShot(0, &application, [] { QCoreApplication::exit(0); });
+  QTimer::singleShot(0, &application, [] {
+    velmora::bench::StampLoopStart();
+    QCoreApplication::exit(0);
+  });
   return QApplication::exec();
 }

@@ -3,6 +3,9 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
+#include <QPointer>
+#include <QWindow>
 #include <QPixmap>
 #include <QScreen>
 #include <array>
@@ -64,6 +67,53 @@ QFont ScreenFont(const char* family, int points, bool bold) {
   return font;
 }
 
+namespace {
+
+// The backdrop behind full-screen screens on a display larger than they are, in the colour of
+// their frame strips; one for the whole program, never focused, gone when the program quits.
+class ScreenBackdrop : public QWidget {
+ public:
+  explicit ScreenBackdrop(const QScreen& display) {
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowTitle(QString::fromLatin1("Velmora"));
+    setGeometry(display.geometry());
+    const QImage& strip = *Bitmaps().BmpFrameTop;
+    colour_ = strip.isNull() ? QColor(0x3a, 0x7d, 0x8c) : strip.pixelColor(strip.width() / 2, strip.height() / 2);
+    setWindowState(Qt::WindowFullScreen);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), colour_); }
+
+ private:
+  QColor colour_;
+};
+
+QWidget& Backdrop(const QScreen& display) {
+  static QPointer<ScreenBackdrop> backdrop;
+  if (backdrop.isNull()) {
+    backdrop = new ScreenBackdrop(display);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, backdrop, &QObject::deleteLater);
+  }
+  if (!backdrop->isVisible()) backdrop->show();
+  return *backdrop;
+}
+
+// Centres a frameless screen over the backdrop. Only dialogs are transient windows to the
+// desktop, kept above the window they belong to whatever is clicked: the screen becomes one.
+void StandOnBackdrop(QWidget& screen, const QScreen& display) {
+  QWidget& backdrop = Backdrop(display);
+  screen.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+  const QRect area = display.geometry();
+  screen.move(area.topLeft() + QPoint((area.width() - kScreenWidth) / 2, (area.height() - kScreenHeight) / 2));
+  screen.winId();
+  screen.windowHandle()->setTransientParent(backdrop.windowHandle());
+}
+
+}  // namespace
+
 bool OpensFullScreen(const QRect& availableArea, const QMargins& frame) {
   return availableArea.width() < kScreenWidth + frame.left() + frame.right() ||
          availableArea.height() < kScreenHeight + frame.top() + frame.bottom();
@@ -73,9 +123,13 @@ void PlaceScreen(QWidget& screen) {
   screen.setFixedSize(kScreenWidth, kScreenHeight);
   const QScreen* display = QGuiApplication::primaryScreen();
   if (display != nullptr && OpensFullScreen(display->availableGeometry())) {
-    // Full-screen keeps the fixed size: the window manager places it over the whole display.
-    screen.setWindowFlag(Qt::FramelessWindowHint);
-    screen.setWindowState(Qt::WindowFullScreen);
+    if (display->geometry().size() == QSize(kScreenWidth, kScreenHeight)) {
+      // Full-screen keeps the fixed size: the window manager places it over the whole display.
+      screen.setWindowFlag(Qt::FramelessWindowHint);
+      screen.setWindowState(Qt::WindowFullScreen);
+      return;
+    }
+    StandOnBackdrop(screen, *display);
     return;
   }
   screen.move(0, 0);

@@ -44,7 +44,8 @@ inline constexpr QMargins kTypicalWindowFrame{4, 30, 4, 4};
 bool OpensFullScreen(const QRect& availableArea, const QMargins& frame = kTypicalWindowFrame);
 
 // Places a 1024 x 768 screen at the top-left of the display, or centred when CentreScreens;
-// on a display too small for it with a frame, the screen opens full-screen without one.
+// on a display too small for it with a frame, the screen goes without one: full-screen on a
+// 1024 x 768 display, else centred over a backdrop that covers the rest of the display.
 void PlaceScreen(QWidget& screen);
 
 }  // namespace velmora

@@ -37,6 +37,7 @@ constexpr std::size_t kNameLengthByte = 0;
 constexpr std::size_t kNameCapacity = 50;
 constexpr std::size_t kAnimationByte = 51;
 constexpr std::size_t kLanguageByte = 57;
+constexpr std::size_t kKeepScreenSizeByte = 58;  // 0 (as older records have it): enlarge on large displays
 
 // Reads both walk-through archives once; a damaged one turns the animation off, said, and the
 // program starts in the corridor.
@@ -64,17 +65,31 @@ std::string_view LanguageFolderFor(int index) {
                                                                           : std::string_view{};
 }
 
-bool EnterDataFolder(const std::filesystem::path& executableFolder) {
+std::optional<std::filesystem::path> FindDataFolder(const std::filesystem::path& executableFolder) {
   std::error_code error;
   for (const auto& folder : {std::filesystem::path(kDataFolderName), executableFolder / kDataFolderName,
-                             executableFolder / kInstalledDataFolder / kDataFolderName}) {
-    if (!std::filesystem::is_directory(folder, error)) continue;
-    std::filesystem::current_path(folder, error);
-    if (error) continue;
-    DataFolderPath = std::filesystem::current_path().string();
-    return true;
-  }
-  return false;
+                             executableFolder / kInstalledDataFolder / kDataFolderName})
+    if (std::filesystem::is_directory(folder, error)) return std::filesystem::absolute(folder, error);
+  return std::nullopt;
+}
+
+bool EnterDataFolder(const std::filesystem::path& executableFolder) {
+  const std::optional<std::filesystem::path> folder = FindDataFolder(executableFolder);
+  std::error_code error;
+  if (!folder) return false;
+  std::filesystem::current_path(*folder, error);
+  if (error) return false;
+  DataFolderPath = std::filesystem::current_path().string();
+  return true;
+}
+
+bool KeepsScreenSize(const std::filesystem::path& dataFolder) {
+  std::FILE* file = std::fopen((dataFolder / kSettingsFile).string().c_str(), "rb");
+  if (file == nullptr) return false;
+  std::array<unsigned char, kSettingsRecordSize> record{};
+  const bool read = std::fread(record.data(), 1, record.size(), file) == record.size();
+  std::fclose(file);
+  return read && record[kKeepScreenSizeByte] != 0;
 }
 
 void ProbeOpenMode() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,9 @@ std::string_view LanguageFolderFor(int index);
 // ("../share/velmora" for a standard install; the build sets it from the install layout).
 extern const std::string_view kInstalledDataFolder;
 
+// Where EnterDataFolder would go, without going there.
+std::optional<std::filesystem::path> FindDataFolder(const std::filesystem::path& executableFolder);
+
 // Enters "velmora15_16" of the current directory, or else the one beside the executable, or
 // else the installed one.
 bool EnterDataFolder(const std::filesystem::path& executableFolder);
@@ -29,6 +33,10 @@ void ProbeOpenMode();
 
 // The first 86-byte record of "clave16": centre name, animation switch, language.
 void ReadCentreSettings();
+
+// Whether the school's "clave16" in that folder keeps the screens at 1024 x 768 on large
+// displays; false when it does not say so or cannot be read (the start reports that later).
+bool KeepsScreenSize(const std::filesystem::path& dataFolder);
 
 // Parameters after the program name: when the first is present, "S"/"N" switch the animation
 // and "0".."3" choose the language; anything else changes nothing.

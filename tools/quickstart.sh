@@ -10,7 +10,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-svg-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-          libgtest-dev libgmock-dev libbenchmark-dev libfontconfig-dev fonts-liberation2)
+          libgtest-dev libgmock-dev libbenchmark-dev libfontconfig-dev libxcb-randr0-dev fonts-liberation2)
 # The tests validate the desktop entry and the AppStream data, and build the Debian package
 # (dpkg-shlibdeps, file) to check it with lintian.
 [ "$mode" = test ] && packages+=(desktop-file-utils appstream dpkg-dev file lintian)

@@ -13,6 +13,7 @@
 #include "core/binary_readers.h"
 #include "core/picture_archive.h"
 #include "core/common.h"
+#include "core/large_display.h"
 #include "core/shared_bitmaps.h"
 #include "core/text_table.h"
 #include "tests/support/sample_folder.h"
@@ -405,6 +406,35 @@ TEST_F(StartUp, ExitRestoresTheDisplayAndReleasesTheState) {
   EXPECT_EQ(platform.terminateCount, 1);
   EXPECT_TRUE(StartAborted);
   EXPECT_FALSE(SharedTablesAllocated());
+}
+
+TEST(LargeDisplays, TheScreensFillTheHeightOfALargeDisplayOnly) {
+  EXPECT_EQ(ScreenScaleFor(1024, 768), 1.0);
+  EXPECT_EQ(ScreenScaleFor(1366, 768), 1.0);   // wider, not taller: centred, not enlarged
+  EXPECT_EQ(ScreenScaleFor(1280, 959), 1.0);   // just under a quarter larger
+  EXPECT_EQ(ScreenScaleFor(1280, 960), 1.25);
+  EXPECT_EQ(ScreenScaleFor(1920, 1080), 1.4);  // rounded down: the screen never overflows
+  EXPECT_EQ(ScreenScaleFor(1280, 1024), 1.25); // the width is the tighter side
+  EXPECT_EQ(ScreenScaleFor(3840, 2160), 2.8);
+  // What Qt is asked for on top of the desktop's own scaling.
+  EXPECT_EQ(QtScaleFactorFor({1920, 1080, 1.0}), 1.4);
+  EXPECT_EQ(QtScaleFactorFor({1366, 768, 1.0}), std::nullopt);
+  EXPECT_EQ(QtScaleFactorFor({3840, 2160, 2.0}), 1.4);
+  EXPECT_EQ(QtScaleFactorFor({2880, 1800, 2.0}), 1.15);  // on top of the desktop's 2
+  EXPECT_EQ(QtScaleFactorFor({2048, 1536, 2.0}), std::nullopt);  // the desktop already fills it
+  EXPECT_EQ(QtScaleFactorFor({1920, 1080, 1.5}), 0.9);  // 1280 x 720 would cut the screens
+}
+
+TEST_F(StartUp, TheSchoolCanKeepTheScreensAtTheirOwnSizeOnLargeDisplays) {
+  const std::filesystem::path folder = fixture.path() / "velmora15_16";
+  EXPECT_FALSE(KeepsScreenSize(folder));  // the sample record leaves the byte at zero
+  std::string record = SettingsRecord().Bytes();
+  record[58] = 1;
+  data.Write("clave16", record);
+  EXPECT_TRUE(KeepsScreenSize(folder));
+  data.Write("clave16", record.substr(0, 40));
+  EXPECT_FALSE(KeepsScreenSize(folder));  // a record cut short says nothing
+  EXPECT_FALSE(KeepsScreenSize(fixture.path() / "nowhere"));
 }
 
 }  // namespace

@@ -166,3 +166,28 @@ TEST_F(DataBuilderRun, ALanguageFolderMustMatchTheCastilianOneLineForLine) {
   EXPECT_EQ(Run(), 1);
   EXPECT_NE(Read(root_ / "errors").find("catVal/otros: missing"), std::string::npos);
 }
+
+namespace {
+
+TEST_F(DataBuilderRun, SetCentreChangesOnlyTheSettingsItIsGiven) {
+  const fs::path folder = root_ / "installed";
+  fs::create_directories(folder);
+  const auto setCentre = [&](const std::string& options) {
+    const std::string command = std::string(DATA_BUILDER_PATH) + " --set-centre " + folder.string() + " " + options;
+    return std::system(command.c_str());
+  };
+  std::ofstream(folder / "clave16", std::ios::binary) << std::string(86, '\0');
+  ASSERT_EQ(setCentre("--centre \"IES Prueba\" --enlarge 0"), 0);
+  std::string record = Read(folder / "clave16");
+  ASSERT_EQ(record.size(), 86u);
+  EXPECT_EQ(record.substr(1, 10), "IES Prueba");
+  EXPECT_EQ(record[58], 1);  // the screens kept at 1024 x 768
+  ASSERT_EQ(setCentre("--animation 0"), 0);
+  record = Read(folder / "clave16");
+  EXPECT_EQ(record.substr(1, 10), "IES Prueba");
+  EXPECT_EQ(record[58], 1);
+  ASSERT_EQ(setCentre("--enlarge 1"), 0);
+  EXPECT_EQ(Read(folder / "clave16")[58], 0);
+}
+
+}  // namespace

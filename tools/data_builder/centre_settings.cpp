@@ -11,6 +11,7 @@ std::array<char, 86> EncodeCentreSettings(const CentreSettings& settings) {
   std::copy_n(settings.name.data(), length, record.begin() + 1);
   record[51] = settings.animation ? 1 : 0;
   record[57] = static_cast<char>(settings.language);
+  record[58] = settings.enlarge ? 0 : 1;  // zero, as in records written before, enlarges
   return record;
 }
 
@@ -21,6 +22,7 @@ std::optional<CentreSettings> DecodeCentreSettings(std::string_view record) {
   settings.name = std::string(record.substr(1, length));
   settings.animation = record[51] != 0;
   settings.language = static_cast<unsigned char>(record[57]);
+  settings.enlarge = record[58] == 0;
   return settings;
 }
 

@@ -1,4 +1,5 @@
-// The centre settings record "clave16": the school's name, the animation switch and the language.
+// The centre settings record "clave16": the school's name, the animation switch, the language
+// and whether large displays enlarge the screens.
 #pragma once
 
 #include <array>
@@ -12,6 +13,7 @@ struct CentreSettings {
   std::string name;  // Windows-1252, at most 50 characters
   bool animation = true;
   int language = 0;  // 0 Castilian, 1 Catalan/Valencian, 2 Galician, 3 Basque
+  bool enlarge = true;  // the screens drawn larger on displays much larger than 1024 x 768
 };
 
 inline constexpr std::size_t kCentreNameCapacity = 50;

@@ -23,12 +23,15 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: velmora_data_builder --source DIR --out DIR [--centre NAME] [--animation 0|1] [--language 0-3]\n"
-    "       velmora_data_builder --set-centre DATA_FOLDER [--centre NAME] [--animation 0|1] [--language 0-3]\n";
+    "       [--enlarge 0|1]\n"
+    "       velmora_data_builder --set-centre DATA_FOLDER [--centre NAME] [--animation 0|1] [--language 0-3]\n"
+    "       [--enlarge 0|1]\n";
 
 struct Options {
   fs::path source, out, installed;
   std::optional<std::string> centre;
   std::optional<bool> animation;
+  std::optional<bool> enlarge;
   std::optional<int> language;
 };
 
@@ -48,6 +51,7 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
     else if (flag == "--set-centre") options.installed = value;
     else if (flag == "--centre") options.centre = value;
     else if (flag == "--animation" && (value == "0" || value == "1")) options.animation = value == "1";
+    else if (flag == "--enlarge" && (value == "0" || value == "1")) options.enlarge = value == "1";
     else if (flag == "--language" && value.size() == 1 && value[0] >= '0' && value[0] <= '3') options.language = value[0] - '0';
     else return std::nullopt;
   }
@@ -76,6 +80,7 @@ bool ApplySettings(const Options& options, CentreSettings& settings) {
     settings.name = converted.text;
   }
   if (options.animation) settings.animation = *options.animation;
+  if (options.enlarge) settings.enlarge = *options.enlarge;
   if (options.language) settings.language = *options.language;
   return true;
 }
