@@ -237,7 +237,7 @@ HoverLabel HoverMap(MapKind map, int x, int y) {
 
 // ---- 2. Choosing a community ---------------------------------------------------------------
 
-CommunityChoice ChooseCommunity(int region) {
+CommunityChoice ChooseCommunity(int region, Grade grade) {
   CommunityChoice choice;
   if (region < 1 || region > kCommunities) return choice;
   CommunityPlaces places = PlacesOfCommunity(region);
@@ -252,8 +252,8 @@ CommunityChoice ChooseCommunity(int region) {
   Places.ComarcaChosen = false;
   Places.ZoneChosen = false;
   choice.chosen = true;
-  if (region == kCommunityCatalonia) choice.detail = DetailMap::Comarcas;
-  if (region == kCommunityMadrid) choice.detail = DetailMap::Zones;
+  if (grade != Grade::Basic && region == kCommunityCatalonia) choice.detail = DetailMap::Comarcas;
+  if (grade != Grade::Basic && region == kCommunityMadrid) choice.detail = DetailMap::Zones;
   if (choice.detail == DetailMap::None) choice.placeList = std::move(places.listNames);
   choice.singlePlace = Places.PlaceCount == 1;
   return choice;
@@ -263,9 +263,10 @@ CommunityChoice ChooseCommunity(int region) {
 
 std::optional<ResolvedPlace> ResolvePlace(int listPosition, Grade grade) {
   const int community = Places.SelectedCommunity;
-  if (community == kCommunityMadrid && !Places.ZoneChosen) return std::nullopt;
-  if (community == kCommunityCatalonia && !Places.ComarcaChosen) return std::nullopt;
-  const bool detailed = community == kCommunityMadrid || community == kCommunityCatalonia;
+  // FP Básica lists the places of Catalonia and Madrid like any other community's.
+  const bool detailed = grade != Grade::Basic && (community == kCommunityMadrid || community == kCommunityCatalonia);
+  if (detailed && community == kCommunityMadrid && !Places.ZoneChosen) return std::nullopt;
+  if (detailed && community == kCommunityCatalonia && !Places.ComarcaChosen) return std::nullopt;
   ResolvedPlace place;
   if (Places.TownMode && !detailed) {
     place.file = Places.TownAreaFile;
@@ -284,8 +285,8 @@ std::optional<ResolvedPlace> ResolvePlace(int listPosition, Grade grade) {
   place.area = code[1];
   place.wide = IsWide(code[0], code[1]) && !(grade == Grade::Basic && code == "2H");
   place.position = listPosition;
-  if (community == kCommunityCatalonia) place.file = 4;
-  if (community == kCommunityMadrid) place.file = 2;
+  if (detailed && community == kCommunityCatalonia) place.file = 4;
+  if (detailed && community == kCommunityMadrid) place.file = 2;
   return place;
 }
 

@@ -129,8 +129,9 @@ struct CommunityChoice {
   std::vector<std::string> placeList;  // filled and shown unless a detailed map is shown
   bool singlePlace = false;
 };
-// A click on the community map with MapRegion; clears TownMode.
-CommunityChoice ChooseCommunity(int region);
+// A click on the community map with MapRegion; clears TownMode. Catalonia and Madrid open their
+// comarca and zone maps, except in FP Básica, which lists their places.
+CommunityChoice ChooseCommunity(int region, Grade grade = Grade::GM);
 
 struct ResolvedPlace {
   int file = 0;

@@ -380,14 +380,14 @@ void VocationalScreen::mapaClick() {
     if (Places.SelectedTitle == 0) return;
     PanelSelec->show();
     PanelSelTit->setText(ToQString(TextLine(323)));
-    ChooseCommunity(region);
+    ChooseCommunity(region, ScreenGrade);
     Places.SelectedComarca = region;
     listSelFP->hide();
     ShowGrid(TitleListGrid(CentresOfferingTitle(ScreenGrade, Places.SelectedTitle, PlacesOfCommunity(region))), 0);
     return;
   }
   if (Mode != SearchMode::ByPlace) return;
-  const CommunityChoice choice = ChooseCommunity(region);
+  const CommunityChoice choice = ChooseCommunity(region, ScreenGrade);
   Places.SelectedComarca = region;
   HideDetail();
   ClearGrid();

@@ -164,14 +164,40 @@ TEST_F(BasicGrade, ItsCopyOfLu2BlanksColumn45InMadridAndLeavesTheSharedOneAlone)
   ASSERT_GT(cuenca, first);
   for (int line = first; line < cuenca; ++line) EXPECT_EQ(own.Line(line)[44], ' ') << line;
   for (std::size_t line = 0; line < sharedLu2.size(); ++line) EXPECT_EQ(Tabs().TabLu2[line].view(), sharedLu2[line].view());
-  // Entry 35 of the place codes reads as entry 34; 2H is no wide area here.
-  const int community = 13;
-  ChooseCommunity(community);
-  const int position = 35 - Places.PlaceBase + 1;
-  if (position >= 1 && position <= Places.PlaceCount) {
-    Places.ZoneChosen = true;
-    EXPECT_EQ(ResolvePlace(position, Grade::Basic)->area, ResolvePlace(position - 1, Grade::GM)->area);
-  }
+}
+
+TEST_F(BasicGrade, CataloniaAndMadridListTheirPlacesAndReadBarcelonaCapitalAsBarcelona) {
+  PrepareDoor(6);
+  screen->BotLugClick();
+  const auto townsOf = [&](int row) {
+    screen->ListSelLugFP->setCurrentRow(row);
+    screen->ListSelLugFPClick(row);
+    std::vector<std::string> towns;
+    for (int k = 0; k < screen->ListSelLugFP->count(); ++k) towns.push_back(screen->ListSelLugFP->item(k)->text().toStdString());
+    screen->BotRetrocederFPClick();
+    return towns;
+  };
+  Click(9);  // Cataluña: its places, not the comarca map
+  EXPECT_TRUE(screen->mapac->isHidden());
+  ASSERT_EQ(screen->ListSelLugFP->count(), 6);
+  EXPECT_EQ(screen->ListSelLugFP->item(1)->text().trimmed(), "Barcelona (capital)");
+  const auto capital = ResolvePlace(2, Grade::Basic);
+  ASSERT_TRUE(capital && ResolvePlace(1, Grade::Basic));
+  EXPECT_EQ(capital->area, ResolvePlace(1, Grade::Basic)->area);  // entry 35 reads as entry 34
+  EXPECT_TRUE(capital->wide);
+  EXPECT_EQ(ResolvePlace(3, Grade::Basic)->area, '6');  // Girona
+  EXPECT_FALSE(townsOf(2).empty());
+  EXPECT_EQ(townsOf(1), townsOf(0));
+
+  screen->BotLugClick();  // the map again
+  Click(13);  // Madrid: its places, not the zone map
+  EXPECT_TRUE(screen->mapam->isHidden());
+  ASSERT_GT(screen->ListSelLugFP->count(), 1);
+  const int districts = 48 - Places.PlaceBase + 1;  // the place of code 2H
+  ASSERT_TRUE(districts >= 1 && districts <= Places.PlaceCount);
+  EXPECT_FALSE(ResolvePlace(districts, Grade::Basic)->wide);
+  EXPECT_FALSE(townsOf(0).empty());
+  EXPECT_FALSE(townsOf(districts - 1).empty());
 }
 
 TEST_F(BasicGrade, ByPlaceListsOnlyBasicCentresAndBackLeavesOneLevelAtATime) {
