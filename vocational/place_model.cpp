@@ -237,6 +237,10 @@ HoverLabel HoverMap(MapKind map, int x, int y) {
 
 // ---- 2. Choosing a community ---------------------------------------------------------------
 
+bool UsesDetailedPlaces(int community, Grade grade) {
+  return grade != Grade::Basic && (community == kCommunityCatalonia || community == kCommunityMadrid);
+}
+
 CommunityChoice ChooseCommunity(int region, Grade grade) {
   CommunityChoice choice;
   if (region < 1 || region > kCommunities) return choice;
@@ -252,8 +256,7 @@ CommunityChoice ChooseCommunity(int region, Grade grade) {
   Places.ComarcaChosen = false;
   Places.ZoneChosen = false;
   choice.chosen = true;
-  if (grade != Grade::Basic && region == kCommunityCatalonia) choice.detail = DetailMap::Comarcas;
-  if (grade != Grade::Basic && region == kCommunityMadrid) choice.detail = DetailMap::Zones;
+  if (UsesDetailedPlaces(region, grade)) choice.detail = region == kCommunityCatalonia ? DetailMap::Comarcas : DetailMap::Zones;
   if (choice.detail == DetailMap::None) choice.placeList = std::move(places.listNames);
   choice.singlePlace = Places.PlaceCount == 1;
   return choice;
@@ -263,8 +266,7 @@ CommunityChoice ChooseCommunity(int region, Grade grade) {
 
 std::optional<ResolvedPlace> ResolvePlace(int listPosition, Grade grade) {
   const int community = Places.SelectedCommunity;
-  // FP Básica lists the places of Catalonia and Madrid like any other community's.
-  const bool detailed = grade != Grade::Basic && (community == kCommunityMadrid || community == kCommunityCatalonia);
+  const bool detailed = UsesDetailedPlaces(community, grade);
   if (detailed && community == kCommunityMadrid && !Places.ZoneChosen) return std::nullopt;
   if (detailed && community == kCommunityCatalonia && !Places.ComarcaChosen) return std::nullopt;
   ResolvedPlace place;
@@ -376,14 +378,14 @@ std::vector<int> KeptCentres(Grade grade, const ResolvedPlace& place) {
   std::vector<int> kept;
   const SharedTables& t = Tabs();
   const int community = Places.SelectedCommunity;
-  if (community == kCommunityCatalonia) {
+  if (UsesDetailedPlaces(community, grade) && community == kCommunityCatalonia) {
     const std::string_view key = t.Binary.Comarcas.key[static_cast<std::size_t>(
         std::clamp(Places.SelectedComarca, 0, 60))].view();
     for (int j = 1; j <= t.CountLu4; ++j)
       if (CentreZoneCode.lu4[static_cast<std::size_t>(j)].view() == key) kept.push_back(j);
     return kept;
   }
-  if (community == kCommunityMadrid) {
+  if (UsesDetailedPlaces(community, grade) && community == kCommunityMadrid) {
     const MunicipalityTable& m = t.Binary.Municipalities;
     const int first = m.ZoneTable[static_cast<std::size_t>(std::clamp(Places.SelectedZone, 0, kZones))][1];
     if (first == 0) return kept;  // no zone table: nothing is listed
@@ -406,7 +408,7 @@ std::vector<int> KeptCentres(Grade grade, const ResolvedPlace& place) {
 PlaceListing CentresOfPlace(Grade grade, const ResolvedPlace& place, ListingRequest request) {
   PlaceListing listing;
   const int community = Places.SelectedCommunity;
-  const bool detailed = community == kCommunityCatalonia || community == kCommunityMadrid;
+  const bool detailed = UsesDetailedPlaces(community, grade);
   const std::vector<int> kept = KeptCentres(grade, place);
   const CentreFileView centres = CentreFile(detailed ? (community == kCommunityCatalonia ? 4 : 2) : place.file, grade);
 
@@ -482,10 +484,10 @@ PlaceListing CentresOfPlace(Grade grade, const ResolvedPlace& place, ListingRequ
     else
       AddRow(rows, limit, grade == Grade::Basic ? std::string(61, ' ') : std::string());
   }
-  if (community == kCommunityCatalonia)
+  if (detailed && community == kCommunityCatalonia)
     listing.placeCaption = Tabs().Binary.Comarcas.name[static_cast<std::size_t>(
         std::clamp(Places.SelectedComarca, 0, 60))].str();
-  else if (community == kCommunityMadrid)
+  else if (detailed)
     listing.placeCaption = "Madrid";
   return listing;
 }

@@ -129,6 +129,10 @@ struct CommunityChoice {
   std::vector<std::string> placeList;  // filled and shown unless a detailed map is shown
   bool singlePlace = false;
 };
+// Whether a community's places are its comarcas or zones, chosen on a map of their own:
+// Catalonia and Madrid, except in FP Básica, which lists their places as any community's.
+bool UsesDetailedPlaces(int community, Grade grade);
+
 // A click on the community map with MapRegion; clears TownMode. Catalonia and Madrid open their
 // comarca and zone maps, except in FP Básica, which lists their places.
 CommunityChoice ChooseCommunity(int region, Grade grade = Grade::GM);

@@ -591,7 +591,7 @@ void VocationalScreen::PrintPlace() {
   const std::optional<ResolvedPlace> place = ResolvePlace(ListSelLugFP->currentRow() + 1, ScreenGrade);
   if (!place) return;
   std::string name = FromQString(PanelCarSel->text());
-  if (Places.SelectedCommunity == kCommunityCatalonia)
+  if (Places.SelectedCommunity == kCommunityCatalonia && UsesDetailedPlaces(kCommunityCatalonia, ScreenGrade))
     name = Tabs().Binary.Comarcas.name[static_cast<std::size_t>(std::clamp(Places.SelectedComarca, 0, 60))].str();
   PrintMode = true;
   BuildPlaceReport(ScreenGrade, name, *place);
