@@ -210,6 +210,9 @@ TEST_F(DegreePages, ReportHeadingsAndTheUniversityReportsBoldRows) {
   const CanvasCall* longMark = canvas.FindText("12,3");
   ASSERT_TRUE(shortMark != nullptr && longMark != nullptr);
   EXPECT_EQ(shortMark->x1 + canvas.TextWidth("6,5"), longMark->x1 + canvas.TextWidth("12,3"));
+  const CanvasCall* heading = canvas.FindText(T(296));  // the marks' column heading ends where they do
+  ASSERT_NE(heading, nullptr);
+  EXPECT_EQ(heading->x1 + canvas.TextWidth(T(296)), longMark->x1 + canvas.TextWidth("12,3"));
   for (const CanvasCall& call : canvas.calls) EXPECT_FALSE(call.text.starts_with('<')) << call.text;
   EXPECT_NE(canvas.FindText("\x95 Physics"), nullptr);
 }

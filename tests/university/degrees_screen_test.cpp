@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <map>
@@ -19,10 +20,13 @@
 #include "university/admission_screen.h"
 #include "vocational/fp_statistics_screen.h"
 #include "university/statistics_screen.h"
+#include "university/degree_reports.h"
 #include "university/degree_tables.h"
+#include "core/printing/qt_printer_canvas.h"
 #include "core/printing/recording_canvas.h"
 #include "core/printing/reports.h"
 #include "university/double_degrees.h"
+#include "university/study_pages.h"
 #include "university/where_to_study.h"
 
 namespace velmora {
@@ -506,6 +510,46 @@ TEST_F(DegreesScreen, TheVocationalStatisticsChartsScrollAndGrowTheirSelectedBar
   charts.ButtonRetroEstaClick();
   EXPECT_FALSE(charts.Timer2.isActive());
   EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(DegreesScreen, EveryDegreeReportsProfileLinesStayWithinTheirColumnOnPaper) {
+  // The report's three columns on a landscape A4 page: 40 of 130 grid columns each, the next
+  // starting two further on; a line may not reach within a grid column of the next one.
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const auto canvas = MakePdfCanvas(folder.filePath(QStringLiteral("columnas.pdf")));
+  ASSERT_TRUE(canvas->BeginDocument("columnas", true));
+  canvas->SetFont({"Arial", 8, false});
+  const int room = canvas->Metrics().width * 41 / 130;
+  for (int d = 1; d <= DegreeCount(); ++d) {
+    BuildDegreeReport(d);
+    for (int line = 1; line <= Tabs().PrintCount; ++line) {
+      const std::string_view text = Tabs().PrintLines[static_cast<std::size_t>(line)].view();
+      if (text.find(kMarkSeparator) != std::string_view::npos) continue;  // a university's row ends at its mark
+      EXPECT_LE(canvas->TextWidth(text), room) << "degree " << d << ": " << text;
+    }
+  }
+  canvas->EndDocument();
+}
+
+TEST_F(DegreesScreen, TheArtisticStudiesReportsKeepTheirLongestAddressesOnThePage) {
+  // Printed in portrait at 12 points from grid column 5 of 50.
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const auto canvas = MakePdfCanvas(folder.filePath(QStringLiteral("artes.pdf")));
+  ASSERT_TRUE(canvas->BeginDocument("artes", false));
+  canvas->SetFont({"Arial", 12, false});
+  const int room = canvas->Metrics().width * 45 / 50;
+  for (const ArtsStudy study : {ArtsStudy::PlasticArts, ArtsStudy::Music, ArtsStudy::Dance, ArtsStudy::Drama}) {
+    ASSERT_TRUE(LoadArtsFile(study));
+    BuildArtsReport(study);
+    ASSERT_GT(Tabs().PrintCount, 2);
+    for (int line = 1; line <= Tabs().PrintCount; ++line) {
+      const std::string_view text = Tabs().PrintLines[static_cast<std::size_t>(line)].view();
+      EXPECT_LE(canvas->TextWidth(TrimBlanks(text)), room) << text;
+    }
+  }
+  canvas->EndDocument();
 }
 
 }  // namespace
