@@ -7,7 +7,7 @@
 #include "core/screen_registry.h"
 #include "core/shared_bitmaps.h"
 #include "core/widget_colours.h"
-#include "vocational/map_widgets.h"
+#include "places/map_widgets.h"
 
 namespace velmora {
 namespace {

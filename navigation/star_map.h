@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-#include "vocational/place_model.h"
+#include "places/spain_map.h"
 
 namespace velmora {
 

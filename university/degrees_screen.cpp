@@ -29,7 +29,7 @@
 #include "university/degree_tables.h"
 #include "university/double_degrees.h"
 #include "university/where_to_study.h"
-#include "vocational/map_widgets.h"
+#include "places/map_widgets.h"
 #include "vocational/vocational_files.h"
 
 namespace velmora {

@@ -9,6 +9,7 @@
 #include "core/text_helpers.h"
 #include "core/text_table.h"
 #include "vocational/basic_titles.h"
+#include "vocational/grade_traits.h"
 
 namespace velmora {
 namespace {
@@ -97,7 +98,7 @@ std::vector<std::string> TitlesOfFamily(Grade grade, int family) {
 int TitleNumberOf(Grade grade, int family, int position) { return FamilyHeaderLine(grade, family) + position; }
 
 std::string TitleName(Grade grade, int title) {
-  if (grade == Grade::Basic) return BasicTitleName(title);  // the name starts after the class
+  if (TraitsOf(grade).nameAfterClass) return BasicTitleName(title);
   return std::string(TrimBlanks(Record(TitleTable(grade), title)));
 }
 
@@ -271,8 +272,8 @@ bool BuildTitleReport(Grade grade, int title, const std::string& titleName, cons
 
 void BuildPlaceReport(Grade grade, const std::string& placeName, const ResolvedPlace& place) {
   std::string heading = Text(289) + ": " + std::string(TrimBlanks(placeName));
-  if (grade == Grade::GM) heading += " - " + Text(113);
-  if (grade == Grade::Basic) heading += " - " + Text(172) + " - " + Text(263);
+  for (const int line : TraitsOf(grade).placeHeadingLines)
+    if (line != 0) heading += " - " + Text(line);
   StartPrintLines(heading);
   const PlaceListing listing = CentresOfPlace(grade, place, {.printing = true});
   std::vector<GridRow> rows;
@@ -280,9 +281,8 @@ void BuildPlaceReport(Grade grade, const std::string& placeName, const ResolvedP
   // characters keeps the blank column 45 between the centre's name and its telephone.
   for (const GridRow& row : listing.rows) rows.push_back({std::string(Field(row.text, 1, 45)) + row.phone, {}, 0});
   AppendPrintRows(rows);
-  // The higher grade shows every centre in bold.
   int bold = 0;
-  if (grade == Grade::GS)
+  if (TraitsOf(grade).placeReportBoldCentres)
     for (int row = 1; row <= Tabs().PrintCount && bold + 1 < static_cast<int>(BoldLines.size()); ++row)
       if (Tabs().PrintLines[static_cast<std::size_t>(row)].view().starts_with('-')) BoldLines[static_cast<std::size_t>(1 + bold++)] = row;
   BoldLines[0] = bold;

@@ -6,6 +6,7 @@
 #include "core/code_table.h"
 #include "core/text_helpers.h"
 #include "core/text_table.h"
+#include "vocational/grade_traits.h"
 
 namespace velmora {
 
@@ -39,7 +40,7 @@ std::string_view CodeOf(int entry) {
 std::string TitleName(Grade grade, int title) {
   if (title < 1 || title > kLineTableLines) return {};
   const std::string_view line = TitleTable(grade)[static_cast<std::size_t>(title)].view();
-  return std::string(grade == Grade::Basic ? Field(line, 2, 255) : line);
+  return std::string(TraitsOf(grade).nameAfterClass ? Field(line, 2, 255) : line);
 }
 
 bool Offers(const OfferEntry& entry, int title) {
@@ -126,7 +127,7 @@ CentreFileView CentreFile(int file, Grade grade) {
   switch (file) {
     case 1: return {&t.TabLu1, t.CountLu1};
     case 2:
-      if (grade == Grade::Basic && basicLu2 != nullptr) return {basicLu2, basicLu2Count};
+      if (TraitsOf(grade).ownMadridCentreFile && basicLu2 != nullptr) return {basicLu2, basicLu2Count};
       return {&t.TabLu2, t.CountLu2};
     case 3: return {&t.TabLu3, t.CountLu3};
     default: break;
@@ -165,80 +166,12 @@ void PrepareBasicCentreFile2(LineTable& lines, int count) {
   }
 }
 
-// ---- Communities and places ----------------------------------------------------------------
 
-int PlaceBaseOf(int community) {
-  if (community < 1 || community > kCommunities) return 0;
-  return ParseInt(Field(Tabs().TabComunida[static_cast<std::size_t>(community)].view(), 1, 2)).value_or(0);
-}
 
-CommunityPlaces PlacesOfCommunity(int community) {
-  CommunityPlaces places;
-  places.community = community;
-  places.PlaceBase = PlaceBaseOf(community);
-  const SharedTables& t = Tabs();
-  for (int j = kCommunities + 1; j <= t.CountComunida && places.PlaceCount < kMaxPlaces; ++j) {
-    const std::string_view line = t.TabComunida[static_cast<std::size_t>(j)].view();
-    if (ParseInt(Field(line, 1, 2)) != community) continue;
-    places.listNames.emplace_back(Field(line, 3, 53));
-    places.PlaceNames.emplace_back(Field(line, 3, 35));
-    ++places.PlaceCount;
-  }
-  if (places.PlaceCount == 0) {
-    const std::string_view line = t.TabComunida[static_cast<std::size_t>(community)].view();
-    places.listNames.emplace_back(Field(line, 3, 53));
-    places.PlaceNames.emplace_back(Field(line, 3, 35));
-    places.PlaceCount = 1;
-  }
-  return places;
-}
-
-// ---- 1. Hover labels --------------------------------------------------------------------
-
-HoverLabel HoverMap(MapKind map, int x, int y) {
-  HoverLabel label;
-  const int height = map == MapKind::Communities ? kMapHeight : kDetailMapHeight;
-  if (x < 1 || x > kMapWidth || y < 1 || y > height) return label;
-  label.shown = true;
-  label.left = x;
-  label.top = y + 220;
-  label.width = MapLabelWidth;
-  const SharedTables& t = Tabs();
-  const auto ux = static_cast<std::size_t>(x);
-  const auto uy = static_cast<std::size_t>(y);
-  switch (map) {
-    case MapKind::Communities:
-      MapRegion = MapHitCodes().HitMap[ux][uy];
-      if (MapRegion >= 1 && MapRegion <= kCommunities)
-        label.text = TrimBlanks(Field(t.TabComunida[static_cast<std::size_t>(MapRegion)].view(), 3, 45));
-      break;
-    case MapKind::Comarcas:
-      MapRegion = MapHitCodes().HitMapC[ux][uy];
-      if (MapRegion >= 1 && MapRegion <= kComarcas) {
-        label.text = t.Binary.Comarcas.name[static_cast<std::size_t>(MapRegion)].str();
-        label.handCursor = true;
-      }
-      break;
-    case MapKind::Zones: {
-      MapRegion = MapHitCodes().HitMapM[ux][uy];
-      if (MapRegion < 1 || MapRegion > kZones) break;
-      const MunicipalityTable& m = t.Binary.Municipalities;
-      const auto& zone = m.ZoneTable[static_cast<std::size_t>(MapRegion)];
-      label.width = 250;
-      label.handCursor = true;
-      label.text = m.name[static_cast<std::size_t>(zone[1])].str() + " - " +
-                   m.name[static_cast<std::size_t>(zone[2])].str();
-      if (zone[3] != 0) label.text += " - " + m.name[static_cast<std::size_t>(zone[3])].str();
-      break;
-    }
-  }
-  return label;
-}
-
-// ---- 2. Choosing a community ---------------------------------------------------------------
+// ---- 1. Choosing a community ---------------------------------------------------------------
 
 bool UsesDetailedPlaces(int community, Grade grade) {
-  return grade != Grade::Basic && (community == kCommunityCatalonia || community == kCommunityMadrid);
+  return TraitsOf(grade).detailedPlaces && (community == kCommunityCatalonia || community == kCommunityMadrid);
 }
 
 CommunityChoice ChooseCommunity(int region, Grade grade) {
@@ -262,7 +195,7 @@ CommunityChoice ChooseCommunity(int region, Grade grade) {
   return choice;
 }
 
-// ---- 3. Resolving a place ----------------------------------------------------------------
+// ---- 2. Resolving a place ----------------------------------------------------------------
 
 std::optional<ResolvedPlace> ResolvePlace(int listPosition, Grade grade) {
   const int community = Places.SelectedCommunity;
@@ -280,19 +213,19 @@ std::optional<ResolvedPlace> ResolvePlace(int listPosition, Grade grade) {
   if (detailed) listPosition = std::max(listPosition, 1);
   if (listPosition < 1 || listPosition > Places.PlaceCount) return std::nullopt;
   int entry = Places.PlaceBase + listPosition - 1;
-  if (grade == Grade::Basic && entry == 35) entry = 34;
+  if (TraitsOf(grade).capitalReadsAsProvince && entry == 35) entry = 34;
   const std::string_view code = CodeOf(entry);
   if (code.size() != 2) return std::nullopt;
   place.file = code[0] - '0';
   place.area = code[1];
-  place.wide = IsWide(code[0], code[1]) && !(grade == Grade::Basic && code == "2H");
+  place.wide = IsWide(code[0], code[1]) && (TraitsOf(grade).madridDistrictsWide || code != "2H");
   place.position = listPosition;
   if (detailed && community == kCommunityCatalonia) place.file = 4;
   if (detailed && community == kCommunityMadrid) place.file = 2;
   return place;
 }
 
-// ---- 4. Centres of a community offering a title -----------------------------------------------
+// ---- 3. Centres of a community offering a title -----------------------------------------------
 
 std::vector<GridRow> CentresOfferingTitle(Grade grade, int title, const CommunityPlaces& places) {
   std::vector<GridRow> rows;
@@ -333,7 +266,7 @@ std::vector<GridRow> TitleListGrid(const std::vector<GridRow>& rows) {
   return grid;
 }
 
-// ---- 5. Communities offering a title -----------------------------------------------------
+// ---- 4. Communities offering a title -----------------------------------------------------
 
 std::array<bool, kCommunities + 1> CommunitiesOfferingTitle(Grade grade, int title) {
   std::array<bool, kCommunities + 1> marked{};
@@ -358,21 +291,8 @@ std::array<bool, kCommunities + 1> CommunitiesOfferingTitle(Grade grade, int tit
   return marked;
 }
 
-std::vector<StarEllipse> StarBlinker::Tick() {
-  std::vector<StarEllipse> stars;
-  for (int c = 1; c <= kCommunities; ++c) {
-    if (!marked_[static_cast<std::size_t>(c)]) continue;
-    const MapPoint at = RegionAnchor[static_cast<std::size_t>(c)];
-    stars.push_back({at.x, at.y, phase_, RGB(0xFF, 0xFF, 0xFF), brush_});
-  }
-  // Yellow, navy and maroon in turn, one tick behind the phase.
-  static constexpr std::array<TColor, 4> kBrushAfter = {0, RGB(0xFF, 0xFF, 0), RGB(0, 0, 0x80), RGB(0x80, 0, 0)};
-  brush_ = kBrushAfter[static_cast<std::size_t>(phase_)];
-  phase_ = phase_ == 3 ? 1 : phase_ + 1;
-  return stars;
-}
 
-// ---- 6. Centres of a place ---------------------------------------------------------------
+// ---- 5. Centres of a place ---------------------------------------------------------------
 
 std::vector<int> KeptCentres(Grade grade, const ResolvedPlace& place) {
   std::vector<int> kept;
@@ -444,11 +364,10 @@ PlaceListing CentresOfPlace(Grade grade, const ResolvedPlace& place, ListingRequ
   const bool allFp = AllFpViewOn(grade);
   if (allFp)
     listing.titleCaption = std::string(TextLine(190)) + " - " + std::string(TextLine(391));
-  else if (grade != Grade::Basic)
-    listing.titleCaption =
-        std::string(TextLine(190)) + " - " + std::string(TextLine(grade == Grade::GM ? 390 : 392));
+  else if (TraitsOf(grade).captionAfterCentres)
+    listing.titleCaption = std::string(TextLine(190)) + " - " + std::string(TextLine(TraitsOf(grade).ownViewLine));
   else
-    listing.titleCaption = TextLine(294);
+    listing.titleCaption = TextLine(TraitsOf(grade).ownViewLine);
 
   const int file = detailed ? (community == kCommunityCatalonia ? 4 : 2) : place.file;
   const auto limit = static_cast<std::size_t>(kMaxGridRows);
@@ -482,7 +401,7 @@ PlaceListing CentresOfPlace(Grade grade, const ResolvedPlace& place, ListingRequ
     if (!written())
       rows.resize(centreRow);
     else
-      AddRow(rows, limit, grade == Grade::Basic ? std::string(61, ' ') : std::string());
+      AddRow(rows, limit, TraitsOf(grade).centreEndsWithBlanks ? std::string(61, ' ') : std::string());
   }
   if (detailed && community == kCommunityCatalonia)
     listing.placeCaption = Tabs().Binary.Comarcas.name[static_cast<std::size_t>(
@@ -494,7 +413,7 @@ PlaceListing CentresOfPlace(Grade grade, const ResolvedPlace& place, ListingRequ
 
 void ChooseTown(int position) { Places.ChosenTown = position; }
 
-bool AllFpViewOn(Grade grade) { return Places.AllFpView && grade != Grade::Basic; }
+bool AllFpViewOn(Grade grade) { return Places.AllFpView && TraitsOf(grade).allFpView; }
 
 PlaceListing ToggleAllFpView(Grade grade, int listPosition) {
   Places.AllFpView = !Places.AllFpView;
@@ -526,7 +445,7 @@ void AppendPrintRows(const std::vector<GridRow>& rows) {
   }
 }
 
-// ---- 7. Drawing a grid cell ---------------------------------------------------------------
+// ---- 6. Drawing a grid cell ---------------------------------------------------------------
 
 CellKind GridCellKind(std::string_view text) {
   if (!text.empty() && text[0] == '-') return CellKind::Header;
@@ -534,7 +453,7 @@ CellKind GridCellKind(std::string_view text) {
   return IsBlankLine(text) ? CellKind::Cleared : CellKind::Bullet;
 }
 
-// ---- 8. Detailed regions ----------------------------------------------------------------
+// ---- 7. Detailed regions ----------------------------------------------------------------
 
 DetailChoice ClickComarca(int region) {
   DetailChoice choice;

@@ -1,5 +1,6 @@
-// The place model shared by the three vocational-training screens: communities and their places,
-// the centre files and the offer files, and the lists built from a choice on a map. Everything
+// The place model shared by the three vocational-training screens: the centre files and the offer
+// files, and the lists built from a choice on a map (the maps and communities themselves are
+// places/spain_map.h). Everything
 // here returns data (rows, labels, lists); the screens put it into their widgets.
 // Texts are Windows-1252.
 #pragma once
@@ -14,18 +15,12 @@
 #include "core/common.h"
 #include "core/fixed_string.h"
 #include "core/tables.h"
+#include "places/spain_map.h"
 
 namespace velmora {
 
 enum class Grade { GM, GS, Basic };
 
-inline constexpr int kCommunities = 19;
-inline constexpr int kCommunityCatalonia = 9;  // shown on the comarca map
-inline constexpr int kCommunityMadrid = 13;    // shown on the zone map
-inline constexpr int kComarcaBarcelones = 37;  // opens the list of its sub-areas
-inline constexpr int kComarcas = 41;
-inline constexpr int kZones = 28;
-inline constexpr int kMaxPlaces = 100;
 inline constexpr int kMaxTownCentres = 200;
 inline constexpr int kMaxTitleRows = 1100;
 inline constexpr int kMaxGridRows = 1500;
@@ -69,58 +64,9 @@ inline ZoneCodes CentreZoneCode;
 // comarcasm are read and before any list is built.
 void PrepareCentreZoneCodes();
 
-// ---- Communities and places ---------------------------------------------------------------
-struct CommunityPlaces {
-  int community = 0;
-  int PlaceBase = 0;
-  int PlaceCount = 0;
-  std::vector<std::string> listNames;   // as the place list shows them (columns 3-55)
-  std::vector<std::string> PlaceNames;  // first 35 characters
-};
-// The places of community 1..19 as comunida lists them; a community without place lines is its
-// own only place.
-CommunityPlaces PlacesOfCommunity(int community);
-int PlaceBaseOf(int community);
 
-struct Town {
-  std::string name;
-  int firstLine = 0;  // line of the centre file
-};
-
-// Selection state shared by the three screens.
-struct PlaceSelection {
-  int SelectedCommunity = 0;
-  int PlaceBase = 0;
-  int PlaceCount = 0;
-  std::vector<std::string> PlaceNames;
-  std::vector<std::string> PlaceListNames;
-  int SelectedComarca = 0;
-  int SelectedZone = 0;
-  // The detailed maps list nothing until a comarca or zone is picked after the community.
-  bool ComarcaChosen = false;
-  bool ZoneChosen = false;
-  bool TownMode = false;
-  int TownAreaFile = 0;  // the area kept while TownMode lasts
-  char TownAreaChar = ' ';
-  bool TownAreaWide = false;
-  std::vector<Town> TownList;
-  int ChosenTown = 0;  // 1-based in TownList, 0 = none
-  bool AllFpView = false;
-  int SelectedTitle = 0;
-};
-inline PlaceSelection Places;
 
 // ---- What the map and list operations give -----------------------------------------------------------------------
-enum class MapKind { Communities, Comarcas, Zones };
-
-struct HoverLabel {
-  bool shown = false;
-  int left = 0, top = 0, width = 0;
-  std::string text;
-  bool handCursor = false;
-};
-// Sets MapRegion from the hit table under (x, y) of the image, 1-based.
-HoverLabel HoverMap(MapKind map, int x, int y);
 
 enum class DetailMap { None, Comarcas, Zones };
 struct CommunityChoice {
@@ -161,21 +107,6 @@ std::vector<GridRow> TitleListGrid(const std::vector<GridRow>& rows);
 // Flags 1..19: the community has a centre offering the title.
 std::array<bool, kCommunities + 1> CommunitiesOfferingTitle(Grade grade, int title);
 
-struct StarEllipse {
-  int cx = 0, cy = 0, radius = 0;
-  TColor pen = 0, brush = 0;
-};
-// The twinkling stars: each tick draws every marked community with the current phase.
-class StarBlinker {
- public:
-  explicit StarBlinker(const std::array<bool, kCommunities + 1>& marked) : marked_(marked) {}
-  std::vector<StarEllipse> Tick();
-
- private:
-  std::array<bool, kCommunities + 1> marked_;
-  int phase_ = 1;
-  TColor brush_ = RGB(0x80, 0, 0);  // maroon, as after a full cycle
-};
 
 enum class ListingStep { Nothing, Towns, Grid };
 struct PlaceListing {

@@ -15,7 +15,8 @@
 #include "core/text_helpers.h"
 #include "core/text_table.h"
 #include "core/widget_colours.h"
-#include "vocational/map_widgets.h"
+#include "places/map_widgets.h"
+#include "vocational/grade_traits.h"
 
 namespace velmora {
 namespace {
@@ -97,7 +98,7 @@ VocationalScreen::VocationalScreen(Grade grade) : ScreenGrade(grade) {
   SetColours(this, Colour(ColourCream), Qt::black);
   Background->setMouseTracking(true);
   Background->installEventFilter(this);
-  if (grade != Grade::Basic) Groups = ReadFamilyGroups(grade);
+  if (TraitsOf(grade).familyGroups) Groups = ReadFamilyGroups(grade);
 
   PanelSelec = new QWidget(this);
   PanelSelec->setGeometry(kListLeft, 150, kListWidth, 40);
@@ -222,14 +223,7 @@ bool VocationalScreen::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-int VocationalScreen::OwnViewLine() const {
-  switch (ScreenGrade) {
-    case Grade::GS: return 392;
-    case Grade::GM: return 390;
-    case Grade::Basic: return 294;
-  }
-  return 390;
-}
+int VocationalScreen::OwnViewLine() const { return TraitsOf(ScreenGrade).ownViewLine; }
 
 void VocationalScreen::HideMapLabel() { PanelMapa->hide(); }
 
@@ -461,7 +455,7 @@ void VocationalScreen::ListCurrentPlace() {
   PanelSelec->show();
   BotRetrocederFP->show();
   BotImprimir->show();
-  AllFpButton->setVisible(ScreenGrade != Grade::Basic);
+  AllFpButton->setVisible(TraitsOf(ScreenGrade).allFpView);
   const bool allFp = AllFpViewOn(ScreenGrade);
   PanelSelTit->setText(ToQString(TextLine(allFp ? 391 : OwnViewLine())));
   AllFpButton->setText(ToQString(TextLine(allFp ? OwnViewLine() : 391)));
@@ -571,7 +565,7 @@ void VocationalScreen::PrintTitle() {
   }
   reja->hide();
   listSelFP->clear();
-  listSelFP->setFont(ScreenFont("Courier New", 10 + (ScreenGrade == Grade::GS ? FontSizeAdjust : 0)));
+  listSelFP->setFont(ScreenFont("Courier New", 10 + (TraitsOf(ScreenGrade).enlargedTitleList ? FontSizeAdjust : 0)));
   listSelFP->setCursor(Qt::ArrowCursor);
   for (int row = 1; row <= Tabs().PrintCount; ++row)
     listSelFP->addItem(ToQString(Tabs().PrintLines[static_cast<std::size_t>(row)].view()));
@@ -596,10 +590,10 @@ void VocationalScreen::PrintPlace() {
   PrintMode = true;
   BuildPlaceReport(ScreenGrade, name, *place);
   PrintMode = false;
-  if (ScreenGrade == Grade::Basic)
-    PrintReportWithDialog(Tabs().PrintLines, Tabs().PrintCount, true, 10);
-  else
+  if (TraitsOf(ScreenGrade).placeReportInColumns)
     PrintReportColumnsWithDialog(Tabs().PrintLines, Tabs().PrintCount, true);
+  else
+    PrintReportWithDialog(Tabs().PrintLines, Tabs().PrintCount, true, 10);
 }
 
 void VocationalScreen::BotImprimirClick() {

@@ -19,6 +19,7 @@
 #include "tests/support/built_folder.h"
 #include "university/admission_screen.h"
 #include "vocational/fp_statistics_screen.h"
+#include "vocational/place_model.h"
 #include "university/statistics_screen.h"
 #include "university/degree_reports.h"
 #include "university/degree_tables.h"

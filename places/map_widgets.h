@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QLabel>
 
-#include "vocational/place_model.h"
+#include "places/spain_map.h"
 
 namespace velmora {
 

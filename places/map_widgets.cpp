@@ -1,4 +1,4 @@
-#include "vocational/map_widgets.h"
+#include "places/map_widgets.h"
 
 #include <QPainter>
 #include <algorithm>
