@@ -45,7 +45,7 @@ TEST(CentreLine, KeyGoesToColumn45) {
   EXPECT_EQ(line[43], ' ');
   // Area A is read as Barcelona (5), area H as the capital of Madrid (8).
   EXPECT_EQ(Lay(MakeCentre(4, 'A', "Barcelona - Gràcia", "INS Mila", "5p")).substr(44, 1), "p");
-  EXPECT_EQ(Lay(MakeCentre(2, 'H', "Madrid - Chamberí", "IES Goya", "81")).substr(44, 1), "1");
+  EXPECT_EQ(Lay(MakeCentre(2, 'H', "Chamberí", "IES Goya", "81")).substr(44, 1), "1");
 }
 
 TEST(CentreLine, RejectsWhatBreaksTheColumns) {
@@ -81,7 +81,7 @@ TEST(FileOrder, CataloniaFollowsValenciaInLu4) {
 TEST(FileOrder, MadridIsOneBlockBeforeCuencaInLu2) {
   const Centre toledo = MakeCentre(2, '7', "Talavera", "IES Ribera del Tajo");
   const Centre capital = MakeCentre(2, '8', "Madrid", "IES San Isidro", "81");
-  const Centre district = MakeCentre(2, 'H', "Madrid - Chamberí", "IES Goya", "81");
+  const Centre district = MakeCentre(2, 'H', "Chamberí", "IES Goya", "81");
   const Centre south = MakeCentre(2, 'A', "Getafe", "IES Satafi", "AF");
   const Centre cuenca = MakeCentre(2, 'D', "Cuenca", "IES Alfonso VIII");
   EXPECT_TRUE(Order(2, {toledo, capital, district, south, cuenca, toledo}).empty());

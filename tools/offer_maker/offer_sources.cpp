@@ -93,7 +93,9 @@ std::string_view OfferFileName(Grade grade) {
 }
 
 bool IsWidePlace(int file, char area) {
-  static constexpr std::string_view kWide[] = {"1J", "2H", "2G", "3G", "3E", "41", "45", "4A"};
+  // Not Madrid's districts (2H): only FP Básica lists them as towns, and it reads them 17 wide; the
+  // other grades reach them through the zone map.
+  static constexpr std::string_view kWide[] = {"1J", "2G", "3G", "3E", "41", "45", "4A"};
   const std::string code{static_cast<char>('0' + file), area};
   return std::find(std::begin(kWide), std::end(kWide), code) != std::end(kWide);
 }

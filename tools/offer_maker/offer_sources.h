@@ -59,7 +59,8 @@ struct Centre {
   std::string key;   // comarca or zone key, two characters, or empty
 };
 
-// Town names of these places are 35 characters long instead of 17 (the districts of large cities).
+// Town names of these places are 35 characters long instead of 17 (the districts of large cities,
+// but not Madrid's, which FP Básica reads 17 wide).
 bool IsWidePlace(int file, char area);
 // Whether the line carries a comarca (lu4) or Madrid zone (lu2) key in column 45, and the area
 // character the key starts with once the program has read the file (A as 5, H as 8).
