@@ -25,10 +25,11 @@
 namespace velmora {
 
 // Each screen adds one line here as it is written; the registry creates them in their order. The
-// corridor and the yes/no dialog are built at start-up, the others when first needed.
+// corridor (unless the walk-through comes first) and the yes/no dialog are built at start-up,
+// the others when first needed.
 void RegisterProgramScreens() {
   RegisterScreen("Tform9", [] { return new Tform9; });
-  RegisterScreen("Tform0", [] { return new Tform0; });
+  RegisterScreen("Tform0", [] { return new Tform0; }, &Tform0::LoadFiles);
   RegisterScreenOnDemand("TForm6", [] { return new TForm6; });
   RegisterScreenOnDemand("TEstadisticas", [] { return new TEstadisticas; });
   RegisterScreenOnDemand("TFormEstGra", [] { return new TFormEstGra; });

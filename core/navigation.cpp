@@ -5,6 +5,7 @@
 
 #include "core/common.h"
 #include "core/platform/platform.h"
+#include "core/screen_registry.h"
 #include "core/startup.h"
 #include "core/text_table.h"
 #include "core/yes_no_dialog.h"
@@ -31,6 +32,11 @@ NavigationScreens& Navigation() {
   return screens;
 }
 
+QWidget* MainMenu() {
+  if (Navigation().mainMenu == nullptr) ScreenNamed("Tform0");
+  return Navigation().mainMenu;
+}
+
 void LeaveModule(QWidget* module) {
   if (module != nullptr) module->hide();
   if (InAssistant) return ShowInFront(Navigation().assistant);
@@ -38,14 +44,14 @@ void LeaveModule(QWidget* module) {
     FromContextInfo = false;
     return;
   }
-  ShowInFront(AnimationOn ? Navigation().walkThrough : Navigation().mainMenu);
+  ShowInFront(AnimationOn ? Navigation().walkThrough : MainMenu());
 }
 
 void CloseToCorridor(QWidget* module, const std::function<void()>& back) {
   back();
   if (module->isHidden()) return;
   module->hide();
-  ShowInFront(AnimationOn ? Navigation().walkThrough : Navigation().mainMenu);
+  ShowInFront(AnimationOn ? Navigation().walkThrough : MainMenu());
 }
 
 bool ConfirmExit(ExitQuestionStyle style) {

@@ -10,11 +10,13 @@ namespace velmora {
 
 // The navigation screens the back rule returns to; set as they are created.
 struct NavigationScreens {
-  QWidget* mainMenu = nullptr;      // Tform0
+  QWidget* mainMenu = nullptr;      // Tform0; MainMenu() builds it when the walk-through came first
   QWidget* walkThrough = nullptr;   // Tform9
   QWidget* assistant = nullptr;     // TForm5
 };
 NavigationScreens& Navigation();
+// The corridor, built now if the walk-through came first and this is its first use.
+QWidget* MainMenu();
 
 // Hides the module and shows, in this order: the assistant when InAssistant; nothing more when
 // FromContextInfo (which is then cleared); the walk-through when AnimationOn; else the main menu.

@@ -15,12 +15,13 @@ struct ScreenStep {
   int progress;  // set on the splash before this screen; 0 for none
   bool check;    // stop after this screen when a creation failed
   bool onlyWithAnimation;
+  bool waitsForWalkThrough = false;  // built on first use when the walk-through comes first
 };
 
 // The order matters: the degrees screen and the questionnaires screen load files that the
 // screens created after them use.
 constexpr ScreenStep kScreenOrder[] = {
-    {"Tform9", 0, false, true},   {"Tform0", 0, false, false},        {"TForm6", 10, false, false},
+    {"Tform9", 0, false, true},   {"Tform0", 0, false, false, true},  {"TForm6", 10, false, false},
     {"TEstadisticas", 0, false, false}, {"TFormEstGra", 0, false, false}, {"TForm7", 0, true, false},
     {"TForm1", 20, false, false}, {"TForm8", 0, true, false},         {"TFormCon", 30, false, false},
     {"TForm2", 0, true, false},   {"TForm5", 40, false, false},       {"TForm3", 50, false, false},
@@ -66,9 +67,10 @@ void OpenDoorsByBuilding(const std::string& name, const std::vector<int>& doors)
 
 }  // namespace
 
-void RegisterScreen(std::string_view name, ScreenFactory create) {
+void RegisterScreen(std::string_view name, ScreenFactory create, std::function<void()> loadFiles) {
   RegisteredScreen entry;
   entry.create = std::move(create);
+  entry.loadFiles = std::move(loadFiles);
   Registry()[std::string(name)] = std::move(entry);
 }
 
@@ -100,11 +102,11 @@ ScreenCreation CreateScreens(const std::function<void(int)>& progress) {
     if (const auto found = Registry().find(step.name); found != Registry().end()) {
       RegisteredScreen& entry = found->second;
       entry.reached = true;
-      if (!entry.onDemand) {
+      if (entry.loadFiles) entry.loadFiles();
+      if (!entry.onDemand && !(step.waitsForWalkThrough && AnimationOn)) {
         QWidget* screen = Build(entry);
         if (result.mainForm == nullptr) result.mainForm = screen;
       } else {
-        if (entry.loadFiles) entry.loadFiles();
         OpenDoorsByBuilding(found->first, entry.doors);
       }
     }

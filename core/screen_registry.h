@@ -17,7 +17,9 @@ namespace velmora {
 
 using ScreenFactory = std::function<QWidget*()>;
 
-void RegisterScreen(std::string_view name, ScreenFactory create);
+// Built at start-up in its place, after loadFiles (the corridor waits for its first use when the
+// walk-through comes first).
+void RegisterScreen(std::string_view name, ScreenFactory create, std::function<void()> loadFiles = {});
 // loadFiles runs at start-up in the screen's place; the doors lead to the screen, and their
 // openers build it first (its constructor then sets the real openers).
 void RegisterScreenOnDemand(std::string_view name, ScreenFactory create, std::function<void()> loadFiles = {},

@@ -28,6 +28,8 @@ class DataPicture {
 struct SharedBitmaps {
   DataPicture BmpGirl, BmpPart, BmpHeli, BmpMap, BmpMapC, BmpMapM, BmpFloor, BmpFrameRight, BmpFrameLeft,
       BmpFrameTop;
+  // The corridor's own pictures, checked by its start-up step and decoded when it is built.
+  DataPicture BmpLeaveSign, BmpMenuLeft, BmpMenuRight;
   // Filled or sized later by the screens.
   QImage BmpHelpBubble, BmpScratch, BmpDoor, BmpWalker;
 };

@@ -75,6 +75,21 @@ QLabel* BubbleText(QWidget* parent, const QString& text) {
 
 }  // namespace
 
+// The sign and the left picture are needed; the right one may be missing.
+bool PrepareMenuPictures() {
+  SharedBitmaps& b = Bitmaps();
+  const bool sign = b.BmpLeaveSign.Prepare(kLeaveStudiesSign);
+  const bool picture = b.BmpMenuLeft.Prepare(kMenuPicture);
+  b.BmpMenuRight.Prepare(kMenuPicture2);
+  return sign && picture;
+}
+
+void Tform0::LoadFiles() {
+  if (!PrepareMenuPictures()) StartAborted = true;
+  FPMFirstVisit = true;  // the middle-grade screen plays its entry on the first visit
+  OfferDisplayMode(0);
+}
+
 Tform0::Tform0() {
   Form0 = this;
   Navigation().mainMenu = this;
@@ -82,10 +97,11 @@ Tform0::Tform0() {
   PlaceScreen(*this);
   SetColours(this, Qt::black, Qt::white);
   StartAborted = false;
-  FPMFirstVisit = true;  // the middle-grade screen plays its entry on the first visit
 
-  const QImage sign = LoadDataPicture(kLeaveStudiesSign);
-  const QImage picture = LoadDataPicture(kMenuPicture);
+  SharedBitmaps& b = Bitmaps();
+  if (b.BmpLeaveSign->isNull() || b.BmpMenuLeft->isNull()) PrepareMenuPictures();  // built without its start-up step
+  const QImage& sign = *b.BmpLeaveSign;
+  const QImage& picture = *b.BmpMenuLeft;
   if (sign.isNull() || picture.isNull()) {
     StartAborted = true;
     return;
@@ -99,15 +115,15 @@ Tform0::Tform0() {
   ImageDejar->setPixmap(TransparentPixmap(sign.scaled(ImageDejar->size())));
   Imagefaraon->setPixmap(QPixmap::fromImage(picture));
   Imagefaraon->adjustSize();
-  if (const QImage second = LoadDataPicture(kMenuPicture2); !second.isNull()) {
+  if (const QImage& second = *b.BmpMenuRight; !second.isNull()) {
     Image2->setPixmap(QPixmap::fromImage(second));
     Image2->adjustSize();
   }
 
-  OfferDisplayMode(0);
   PlaceScreen(*this);
-  BotRetroce->setText(ToQString(TextLine(AnimationOn ? 82 : 222)));
-  BotRetroce->setVisible(!AnimationOn);
+  // Behind a walk-through the button goes back to it, whenever the corridor is first built.
+  BotRetroce->setText(ToQString(TextLine(WalkThroughStarted ? 82 : 222)));
+  BotRetroce->setVisible(!WalkThroughStarted);
   FontSizeAdjust = CurrentPlatform().DisplayDotsPerInch() > 100 ? -2 : 0;
 
   anda->setGeometry(QRect(QPoint(100, 235), MenuImageList1().frameSize()));

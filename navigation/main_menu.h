@@ -15,6 +15,9 @@ class Tform0 : public QWidget {
 
  public:
   Tform0();
+  // At start-up, built or not: its pictures checked (a missing one stops the start), the font
+  // adjustment for the display, and the display-mode offer.
+  static void LoadFiles();
 
   // Door label clicks; the sign opens the certificates at once.
   void LabelCarrerasClick() { OpenDoor(1); }

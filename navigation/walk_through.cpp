@@ -55,11 +55,9 @@ Tform9::Tform9() : Scene(SizesOf(LoadedWalkPictures())), pictures_(LoadedWalkPic
   setMouseTracking(true);
   setWindowState(Qt::WindowFullScreen);
   resize(kViewWidth, kViewHeight);
-  BackBuffer = QImage(kViewWidth, kViewHeight, QImage::Format_RGB32);
   DXTimer.setInterval(kTickInterval);
   connect(&DXTimer, &QTimer::timeout, this, [this] { WipeStep > 0 ? WipeTick() : DXTimerTimer(); });
   Navigation().walkThrough = this;
-  BackBuffer.fill(Qt::black);  // the first tick draws the scene
 }
 
 const QImage* Tform9::Picture(int archive, const std::string& name) const {
@@ -89,6 +87,8 @@ void Tform9::DXTimerTimer() {
 }
 
 void Tform9::DrawScene() {
+  // Made by the first tick, once the loop runs: the window shows black until then.
+  if (BackBuffer.isNull()) BackBuffer = QImage(kViewWidth, kViewHeight, QImage::Format_RGB32);
   QPainter painter(&BackBuffer);
   painter.fillRect(BackBuffer.rect(), Qt::black);
   const WalkFigure& figure = Scene.figure;
@@ -181,6 +181,7 @@ QPoint Tform9::ToView(QPointF widgetPoint) const {
 void Tform9::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
+  if (BackBuffer.isNull()) return;
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawImage(ViewRect(), BackBuffer);
 }
@@ -236,6 +237,7 @@ void Tform9::WipeTick() {
       tiler.fillRect(wipePicture_.rect(), QBrush(tile));
     }
   }
+  if (BackBuffer.isNull()) DrawScene();
   QPainter painter(&BackBuffer);
   painter.drawImage(QRect(0, kViewHeight - d, c, d), wipePicture_);
   ++WipeStep;
@@ -283,7 +285,7 @@ void Tform9::LeaveToMenu() {
   hide();
   AnimationOn = false;
   unsetCursor();
-  if (QWidget* menu = Navigation().mainMenu) {
+  if (QWidget* menu = MainMenu()) {
     menu->show();
     menu->raise();
     menu->activateWindow();

@@ -15,11 +15,14 @@
 #include "core/program_body.h"
 #include "core/qt_text.h"
 #include "core/screen_registry.h"
+#include "core/shared_bitmaps.h"
 #include "core/splash.h"
 #include "core/text_table.h"
 #include "core/yes_no_dialog.h"
 #include "guidance/assistant_screen.h"
+#include "navigation/main_menu.h"
 #include "navigation/star_map.h"
+#include "navigation/walk_through.h"
 #include "tests/support/built_folder.h"
 #include "university/admission_screen.h"
 #include "university/degrees_screen.h"
@@ -170,6 +173,29 @@ TEST_P(LanguageStart, ReachesTheCorridorWithEveryScreen) {
   }
 }
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, LanguageStart, ::testing::Values(0, 1, 2, 3));
+
+TEST_F(LanguageStart, WithTheWalkThroughFirstTheCorridorReadsItsPicturesAndWaitsForItsFirstUse) {
+  ResetCommonState();
+  std::filesystem::current_path(std::filesystem::path(VELMORA_DATA_FOLDER).parent_path());
+  RunStageA({"X", "S", "0"}, "/nonexistent");
+  ASSERT_FALSE(StartAborted);
+  ASSERT_TRUE(AnimationOn);
+  RegisterProgramScreens();
+  ProgramBody body = StartProgramBody();
+  ASSERT_FALSE(body.exitCode);
+  ASSERT_NE(Navigation().walkThrough, nullptr);
+  EXPECT_EQ(body.mainForm, Navigation().walkThrough);
+  EXPECT_EQ(Navigation().mainMenu, nullptr);
+  EXPECT_FALSE(Bitmaps().BmpMenuLeft->isNull());  // read at start-up all the same
+
+  static_cast<Tform9*>(Navigation().walkThrough)->LeaveToMenu();
+  ASSERT_NE(Navigation().mainMenu, nullptr);
+  EXPECT_TRUE(Navigation().mainMenu->isVisible());
+  // Built after the walk-through, its back button still leads back to it.
+  EXPECT_EQ(static_cast<Tform0*>(Navigation().mainMenu)->BotRetroce->text(), ToQString(TextLine(82)));
+  EXPECT_FALSE(StartAborted);
+  EXPECT_TRUE(platform.messages.empty());
+}
 
 #ifdef __linux__
 bool MultimediaLoaded() {

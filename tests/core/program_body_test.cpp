@@ -111,6 +111,38 @@ TEST_F(ProgramBodyTest, ScreensAreCreatedInTheFixedOrder) {
   EXPECT_EQ(created.front(), "Tform9");  // the walk-through comes first and is the main form
 }
 
+TEST_F(ProgramBodyTest, TheCorridorReadsItsFilesInItsPlaceAndWaitsWhenTheWalkThroughComesFirst) {
+  int loads = 0;
+  const auto registerAll = [&] {
+    ClearScreenRegistry();
+    Register("Tform9");
+    RegisterScreen(
+        "Tform0",
+        [this] {
+          created.push_back("Tform0");
+          screens.push_back(std::make_unique<QWidget>());
+          return screens.back().get();
+        },
+        [&] { ++loads; });
+    Register("TForm4");
+  };
+  registerAll();
+  AnimationOn = false;
+  ProgramBody body = StartProgramBody();
+  EXPECT_EQ(created, (std::vector<std::string>{"Tform0", "TForm4"}));
+  EXPECT_EQ(loads, 1);
+
+  registerAll();
+  created.clear();
+  platform.heldLocks.clear();
+  AnimationOn = true;
+  body = StartProgramBody();
+  EXPECT_EQ(created, (std::vector<std::string>{"Tform9", "TForm4"}));
+  EXPECT_EQ(loads, 2);
+  EXPECT_NE(ScreenNamed("Tform0"), nullptr);  // its first use builds it
+  EXPECT_EQ(created.back(), "Tform0");
+}
+
 TEST_F(ProgramBodyTest, AFailedCreationStopsAtTheNextCheck) {
   Register("Tform0");
   Register("TForm1", true);
