@@ -1,6 +1,7 @@
 #include "navigation/star_map.h"
 
 #include <QMouseEvent>
+#include <QWindow>
 
 #include "core/module_screen.h"
 #include "core/qt_text.h"
@@ -50,11 +51,18 @@ TForm7::~TForm7() {
   if (starMap == this) starMap = nullptr;
 }
 
-void TForm7::ShowStars(const std::array<bool, kCommunities + 1>& marked, QPoint screenTopLeft) {
+void TForm7::ShowStars(const std::array<bool, kCommunities + 1>& marked, QWidget& screen) {
   picture_ = *Bitmaps().BmpMap;
   MapaEstrellas->setPixmap(QPixmap::fromImage(picture_));
   stars_ = std::make_unique<StarBlinker>(marked);
-  move(screenTopLeft + QPoint(kScreenWidth - width(), 0));
+  move(screen.pos() + QPoint(kScreenWidth - width(), 0));
+  // Staying on top is not enough over a full-screen window: the desktop keeps a window above
+  // the one it belongs to, named before it is shown.
+  if (!isVisible()) {
+    winId();
+    screen.winId();
+    windowHandle()->setTransientParent(screen.windowHandle());
+  }
   show();
   TimerEstrellas.start();
 }

@@ -23,8 +23,8 @@ class TForm7 : public QWidget {
   ~TForm7() override;
 
   // Draws the map afresh with stars on the marked communities (1..19), shows the window at the
-  // top-right corner of the screen whose top-left is given, and starts the twinkle.
-  void ShowStars(const std::array<bool, kCommunities + 1>& marked, QPoint screenTopLeft);
+  // top-right corner of the screen, kept above it (a full-screen one too), and starts the twinkle.
+  void ShowStars(const std::array<bool, kCommunities + 1>& marked, QWidget& screen);
   // Hides the window and stops the twinkle.
   void HideStars();
 

@@ -651,7 +651,7 @@ void TForm1::BotUniClick() {
   }
   const DegreeGrid grid = BuildDegreeGrid(SelectedDegree);
   GridNotas->show();
-  if (TForm7* stars = StarMap()) stars->ShowStars(CommunityHasOffer, pos());
+  if (TForm7* stars = StarMap()) stars->ShowStars(CommunityHasOffer, *this);
   if (!InAssistant) GridNotas->setFocus();
   GridRowDegree.assign(grid.lines.size(), 0);
   FillGrid(grid.lines);

@@ -144,7 +144,7 @@ void TForm1::BotDoblesCarMouseUp() {
   ListSel->hide();
   GridNotas->show();
   FillGrid(DoublesGrid(SelectedDegree));
-  if (TForm7* stars = StarMap()) stars->ShowStars(CommunityHasOffer, pos());
+  if (TForm7* stars = StarMap()) stars->ShowStars(CommunityHasOffer, *this);
 }
 
 // ---- Profile, masters and other studies ----------------------------------------------------------
