@@ -9,15 +9,24 @@
 
 namespace velmora {
 
+namespace {
+
+// How many times a 1024 x 768 screen fits the display, on its tighter side.
+double Fit(int displayWidth, int displayHeight) {
+  return std::min(static_cast<double>(displayWidth) / kScreenWidth, static_cast<double>(displayHeight) / kScreenHeight);
+}
+
+}  // namespace
+
 double ScreenScaleFor(int displayWidth, int displayHeight) {
-  const double fit = std::min(static_cast<double>(displayWidth) / kScreenWidth, static_cast<double>(displayHeight) / kScreenHeight);
+  const double fit = Fit(displayWidth, displayHeight);
   if (fit < 1.25) return 1.0;
   return std::floor(fit * 20.0) / 20.0;
 }
 
 std::optional<double> QtScaleFactorFor(const PrimaryDisplay& display) {
   const double desktop = std::max(display.desktopScale, 1.0);
-  const double fit = std::min(static_cast<double>(display.width) / kScreenWidth, static_cast<double>(display.height) / kScreenHeight);
+  const double fit = Fit(display.width, display.height);
   // A desktop that already scales past what the display holds would cut the screens: shrink to fit.
   const double total = desktop > fit ? std::max(fit, 1.0) : ScreenScaleFor(display.width, display.height);
   const double factor = std::floor(total / desktop * 20.0) / 20.0;

@@ -31,7 +31,7 @@ struct SharedBitmaps {
   // The corridor's own pictures, checked by its start-up step and decoded when it is built.
   DataPicture BmpLeaveSign, BmpMenuLeft, BmpMenuRight;
   // Filled or sized later by the screens.
-  QImage BmpHelpBubble, BmpScratch, BmpDoor, BmpWalker;
+  QImage BmpHelpBubble, BmpDoor, BmpWalker;
 };
 
 SharedBitmaps& Bitmaps();

@@ -106,7 +106,6 @@ Tform0::Tform0() {
     StartAborted = true;
     return;
   }
-  Bitmaps().BmpScratch = picture;
   Bitmaps().BmpDoor = QImage(ImageListPuerta().frameSize(), QImage::Format_ARGB32);
   Bitmaps().BmpWalker = QImage(MenuImageList1().frameSize(), QImage::Format_ARGB32);
   TileWidth = Bitmaps().BmpPart->width();

@@ -298,14 +298,15 @@ std::vector<int> KeptCentres(Grade grade, const ResolvedPlace& place) {
   std::vector<int> kept;
   const SharedTables& t = Tabs();
   const int community = Places.SelectedCommunity;
-  if (UsesDetailedPlaces(community, grade) && community == kCommunityCatalonia) {
+  const bool detailed = UsesDetailedPlaces(community, grade);
+  if (detailed && community == kCommunityCatalonia) {
     const std::string_view key = t.Binary.Comarcas.key[static_cast<std::size_t>(
         std::clamp(Places.SelectedComarca, 0, 60))].view();
     for (int j = 1; j <= t.CountLu4; ++j)
       if (CentreZoneCode.lu4[static_cast<std::size_t>(j)].view() == key) kept.push_back(j);
     return kept;
   }
-  if (UsesDetailedPlaces(community, grade) && community == kCommunityMadrid) {
+  if (detailed && community == kCommunityMadrid) {
     const MunicipalityTable& m = t.Binary.Municipalities;
     const int first = m.ZoneTable[static_cast<std::size_t>(std::clamp(Places.SelectedZone, 0, kZones))][1];
     if (first == 0) return kept;  // no zone table: nothing is listed
@@ -330,7 +331,8 @@ PlaceListing CentresOfPlace(Grade grade, const ResolvedPlace& place, ListingRequ
   const int community = Places.SelectedCommunity;
   const bool detailed = UsesDetailedPlaces(community, grade);
   const std::vector<int> kept = KeptCentres(grade, place);
-  const CentreFileView centres = CentreFile(detailed ? (community == kCommunityCatalonia ? 4 : 2) : place.file, grade);
+  // A place resolved on a detailed map already names lu4 or lu2.
+  const CentreFileView centres = CentreFile(place.file, grade);
 
   if (!detailed && (!Places.TownMode || request.rerunTownStep)) {
     Places.TownList.clear();
@@ -369,7 +371,6 @@ PlaceListing CentresOfPlace(Grade grade, const ResolvedPlace& place, ListingRequ
   else
     listing.titleCaption = TextLine(TraitsOf(grade).ownViewLine);
 
-  const int file = detailed ? (community == kCommunityCatalonia ? 4 : 2) : place.file;
   const auto limit = static_cast<std::size_t>(kMaxGridRows);
   std::vector<GridRow>& rows = listing.rows;
   for (const int j : kept) {
@@ -379,21 +380,21 @@ PlaceListing CentresOfPlace(Grade grade, const ResolvedPlace& place, ListingRequ
     if (j == topLine) listing.topRow = static_cast<int>(centreRow);
     const auto written = [&] { return rows.size() > centreRow + 1; };
     if (!allFp) {
-      const OfferEntry entry = OfferEntryOf(OfferFile(grade), file, j);
+      const OfferEntry entry = OfferEntryOf(OfferFile(grade), place.file, j);
       for (int i = 0; i < entry.n; ++i) {
         const int title = entry.titles[static_cast<std::size_t>(i)];
         AddRow(rows, limit, TitleName(grade, title), {}, title);
       }
     } else {
-      const OfferEntry gs = OfferEntryOf(OfferFile(Grade::GS), file, j);
+      const OfferEntry gs = OfferEntryOf(OfferFile(Grade::GS), place.file, j);
       for (int i = 0; i < gs.n; ++i)
         AddRow(rows, limit, "GS " + TitleName(Grade::GS, gs.titles[static_cast<std::size_t>(i)]));
       if (written()) AddRow(rows, limit, " -----");
-      const OfferEntry gm = OfferEntryOf(OfferFile(Grade::GM), file, j);
+      const OfferEntry gm = OfferEntryOf(OfferFile(Grade::GM), place.file, j);
       for (int i = 0; i < gm.n; ++i)
         AddRow(rows, limit, "GM " + TitleName(Grade::GM, gm.titles[static_cast<std::size_t>(i)]));
       if (written()) AddRow(rows, limit, " -----");
-      const OfferEntry basic = OfferEntryOf(OfferFile(Grade::Basic), file, j);
+      const OfferEntry basic = OfferEntryOf(OfferFile(Grade::Basic), place.file, j);
       const std::string prefix = std::string(TextLine(172)) + "/" + std::string(TextLine(263)) + " ";
       for (int i = 0; i < basic.n; ++i)
         AddRow(rows, limit, prefix + TitleName(Grade::Basic, basic.titles[static_cast<std::size_t>(i)]));
