@@ -58,11 +58,8 @@ bool QtPlatform::AskYesNo(std::string_view question) {
 }
 
 bool QtPlatform::AcquireInstanceLock(std::string_view name) {
-  const QString path = QDir(QDir::tempPath()).filePath(ToQString(name) + QStringLiteral(".lock"));
-  auto lock = std::make_unique<QLockFile>(path);
-  // Never stale by age: only a lock whose process has gone is taken over.
-  lock->setStaleLockTime(0);
-  if (!lock->tryLock(0)) return false;
+  auto lock = std::make_unique<InstanceLock>(InstanceLock::PathFor(ToQString(name)));
+  if (!lock->TryLock()) return false;
   instanceLock_ = std::move(lock);
   return true;
 }

@@ -1,12 +1,12 @@
 // The platform services on a Qt desktop.
 #pragma once
 
-#include <QLockFile>
 #include <QString>
 #include <QStringList>
 #include <memory>
 #include <string>
 
+#include "core/platform/instance_lock.h"
 #include "core/platform/platform.h"
 #include "core/platform/sound_player.h"
 
@@ -40,7 +40,7 @@ class QtPlatform : public Platform {
   void Terminate() override;
 
  private:
-  std::unique_ptr<QLockFile> instanceLock_;
+  std::unique_ptr<InstanceLock> instanceLock_;
   bool soundModuleTried_ = false;
   std::unique_ptr<SoundPlayer> soundPlayer_;
 };

@@ -25,6 +25,18 @@ class DamagedData : public ::testing::Test, public testing::CommonStateTest {
   std::string buffer = "kept";
 };
 
+TEST(LineEnds, EveryCarriageReturnGoesWhereverItStandsAndCtrlZEndsTheContent) {
+  const auto normalised = [](std::string content) {
+    NormaliseLineEnds(content);
+    return content;
+  };
+  EXPECT_EQ(normalised("plain\nlines"), "plain\nlines");
+  EXPECT_EQ(normalised("\r\r\ra\r\n\r\nb\r"), "a\n\nb");
+  EXPECT_EQ(normalised("\r"), "");
+  EXPECT_EQ(normalised("x\ry\r\x1Az\r"), "xy");
+  EXPECT_EQ(normalised(std::string(5000, '\r') + "end"), "end");
+}
+
 TEST_F(DamagedData, DevicesAndFifosAreNeverOpened) {
   // Opening a FIFO with no writer would block for ever; reading /dev/zero would never end.
   ASSERT_EQ(mkfifo("pipe", 0600), 0);

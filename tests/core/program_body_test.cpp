@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QHostInfo>
+#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QWidget>
@@ -228,22 +228,30 @@ TEST_F(ProgramBodyTest, AMissingFileOfAScreenOnDemandStopsTheStart) {
   EXPECT_EQ(created, std::vector<std::string>{"Tform0"});
 }
 
-TEST(QtPlatformLock, HeldForTheProcessAndNotBlockedByACrashedRun) {
+TEST(QtPlatformLock, HeldForTheProcessAndNotBlockedByACrashedRunOrAnUnopenableFile) {
   const std::string name = "velmora-lock-test-" + std::to_string(QCoreApplication::applicationPid());
-  const QString path = QDir(QDir::tempPath()).filePath(QString::fromStdString(name) + ".lock");
+  const QString path = InstanceLock::PathFor(QString::fromStdString(name));
   {
     QtPlatform first;
     ASSERT_TRUE(first.AcquireInstanceLock(name));
     QtPlatform second;
     EXPECT_FALSE(second.AcquireInstanceLock(name));
   }
-  // A lock file left by a process that no longer runs.
+  // The file a crashed run leaves behind, whatever it holds, does not keep the next run out.
   {
-    std::ofstream stale(path.toStdString());
-    stale << "2147483000\nvelmora\n" << QHostInfo::localHostName().toStdString() << "\n";
+    std::ofstream leftOver(path.toStdString());
+    leftOver << "2147483000\nvelmora\n";
   }
-  QtPlatform third;
-  EXPECT_TRUE(third.AcquireInstanceLock(name));
+  {
+    QtPlatform third;
+    EXPECT_TRUE(third.AcquireInstanceLock(name));
+  }
+  // Where no lock file can be made, the program runs rather than claim that another copy does.
+  QFile::remove(path);
+  ASSERT_TRUE(QDir().mkpath(path));
+  QtPlatform fourth;
+  EXPECT_TRUE(fourth.AcquireInstanceLock(name));
+  QDir().rmdir(path);
 }
 
 }  // namespace

@@ -302,6 +302,31 @@ TEST_F(StartUp, APictureThatMayNotReadWholeIsReadAtOnce) {
   EXPECT_EQ(Bitmaps().BmpMapC->size(), QSize(kMapWidth, kDetailMapHeight));
 }
 
+TEST_F(StartUp, ABitmapLeftForLaterReadsAsItWouldHaveAtOnceWhateverItsHeaderSays) {
+  Run();
+  ASSERT_FALSE(StartAborted);
+  std::ifstream in(fixture.path() / "velmora15_16" / "chica.bmp", std::ios::binary);
+  const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_GT(whole.size(), 54u);
+  // Offset and value of each header field changed, from sizes Qt reads to ones it refuses.
+  const std::pair<std::size_t, std::uint32_t> changes[] = {
+      {14, 12}, {14, 52}, {14, 64}, {14, 1000}, {26, 2},  {28, 0},          {28, 2},    {28, 8},
+      {30, 1},  {30, 3},  {46, 257}, {46, 300}, {18, 0},  {18, 0x80000000}, {18, 40000}, {22, 0},
+      {22, 0xFFFFFFFF}, {22, 0x80000000}, {10, 0}, {10, 0x7FFFFFFF}, {28, 32}, {10, 1000}};
+  for (const auto& [offset, value] : changes) {
+    std::string changed = whole;
+    for (int i = 0; i < 4 && offset + i < 54; ++i) changed[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    data.Write("changed", changed);
+    DataPicture picture;
+    const bool prepared = picture.Prepare("changed");
+    const QImage atOnce = LoadDataPicture("changed");
+    EXPECT_EQ(prepared, !atOnce.isNull()) << "offset " << offset << ", value " << value;
+    // Rows a changed header places past the end read as whatever memory held: sizes compare.
+    EXPECT_EQ(picture->size(), atOnce.size()) << "offset " << offset << ", value " << value;
+    EXPECT_EQ(picture->format(), atOnce.format()) << "offset " << offset << ", value " << value;
+  }
+}
+
 TEST_F(StartUp, TheHitMapsAreCheckedAtStartAndReadOnFirstUse) {
   data.Write("puntos3", std::string(kHitRecordSize - 1, '\0'));
   Run();
