@@ -45,12 +45,15 @@ void DecodeHitMaps(const std::string& buffer, HitMaps& maps) {
 
 }  // namespace
 
-std::int32_t Int32At(ConstBytes bytes, std::size_t index) {
-  const std::size_t at = index * 4;
-  if (at + 4 > bytes.size()) return 0;
+std::uint32_t LittleEndianAt(ConstBytes bytes, std::size_t at, std::size_t size) {
+  if (at > bytes.size() || size > bytes.size() - at) return 0;
   std::uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = (value << 8) | std::to_integer<std::uint32_t>(bytes[at + static_cast<std::size_t>(i)]);
-  return static_cast<std::int32_t>(value);
+  for (std::size_t i = size; i-- > 0;) value = (value << 8) | std::to_integer<std::uint32_t>(bytes[at + i]);
+  return value;
+}
+
+std::int32_t Int32At(ConstBytes bytes, std::size_t index) {
+  return static_cast<std::int32_t>(LittleEndianAt(bytes, index * 4, 4));
 }
 
 std::string_view ShortStringAt(ConstBytes bytes, std::size_t fieldSize, std::size_t index) {

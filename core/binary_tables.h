@@ -41,6 +41,8 @@ using DegreeRecord = std::array<std::int32_t, 15>;
 using Bytes = std::span<std::byte>;
 using ConstBytes = std::span<const std::byte>;
 
+// The unsigned little-endian number of size bytes (1..4) at a byte offset; 0 past the end.
+std::uint32_t LittleEndianAt(ConstBytes bytes, std::size_t at, std::size_t size);
 // The integer at a 0-based integer position of a record.
 std::int32_t Int32At(ConstBytes bytes, std::size_t index);
 // The short string at a 0-based field position, fields of fieldSize bytes (length byte first);

@@ -6,10 +6,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <span>
 #include <cstdlib>
 #include <memory>
+#include <span>
 
+#include "core/binary_tables.h"
 #include "core/common.h"
 #include "core/data_file.h"
 
@@ -39,12 +40,6 @@ QImage LoadDataPicture(std::string_view name) {
 }
 
 namespace {
-
-std::uint32_t LittleEndianAt(std::span<const std::byte> bytes, std::size_t at, int size) {
-  std::uint32_t value = 0;
-  for (int i = size - 1; i >= 0; --i) value = (value << 8) | std::to_integer<std::uint32_t>(bytes[at + static_cast<std::size_t>(i)]);
-  return value;
-}
 
 // Only the plain bitmaps the asset tools write are left for later, told by their headers alone:
 // asking Qt's reader cost a tenth of a millisecond a picture at every start. Anything else is
